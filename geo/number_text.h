@@ -1,0 +1,20 @@
+// The number texts the commands write into fields: always one blank first,
+// always "." as the decimal point, whatever the user's locale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessaly {
+
+// " 38", " 0", " -7".
+std::string WholeNumberText(std::int64_t value);
+
+// " 38.5000000": rounded to at most 10 significant digits and at most 7
+// decimals, halves away from zero, then written with exactly 7 decimals.
+std::string DecimalDegreeText(double degrees);
+
+// " 3542.8": one decimal, rounded to nearest.
+std::string OneDecimalText(double value);
+
+}  // namespace tessaly
