@@ -12,9 +12,11 @@ std::string WholeNumberText(std::int64_t value);
 
 // " 38.5000000": rounded to at most 10 significant digits and at most 7
 // decimals, halves away from zero, then written with exactly 7 decimals.
+// Never "-0.0000000"; a value that is not finite throws TessalyError.
 std::string DecimalDegreeText(double degrees);
 
-// " 3542.8": one decimal, rounded to nearest.
+// " 3542.8": one decimal, rounded to nearest. Never " -0.0"; a value that is
+// not finite throws TessalyError.
 std::string OneDecimalText(double value);
 
 }  // namespace tessaly

@@ -1,0 +1,242 @@
+// Andoyer's ellipsoid distance and the headings on the sphere.
+#include "geo/distance.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "geo/location.h"
+#include "geo/number_text.h"
+
+namespace tessaly {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+struct Dms {
+  std::int32_t degrees, minutes, seconds;
+  bool south_or_west;
+};
+
+// As the distance command reads a position: decimal degrees, the window's
+// radian factor, then the hemisphere's sign.
+double Radians(const Dms& angle) {
+  const double radians =
+      DmsToDegrees(angle.degrees, angle.minutes, angle.seconds) * kRadiansPerDegree;
+  return angle.south_or_west ? -radians : radians;
+}
+
+constexpr bool N = false, S = true, E = false, W = true;
+
+struct WorkedExample {
+  Dms lat1, lon1, lat2, lon2;
+  const char* forward;
+  const char* reverse;
+  const char* miles;
+  const char* kilometres;
+};
+
+TEST(DistanceAndHeadings, GiveTheWorkedExamples) {
+  const WorkedExample cases[] = {
+      {{0, 0, 0, N},
+       {0, 0, 0, E},
+       {0, 0, 0, N},
+       {90, 0, 0, E},
+       " 90.0",
+       " 270.0",
+       " 6225.3",
+       " 10018.8"},
+      {{0, 0, 0, N},
+       {10, 0, 0, E},
+       {0, 0, 0, N},
+       {0, 0, 0, E},
+       " 270.0",
+       " 90.0",
+       " 691.7",
+       " 1113.2"},
+      {{10, 0, 0, N},
+       {20, 0, 0, E},
+       {30, 0, 0, N},
+       {20, 0, 0, E},
+       " 360.0",
+       " 180.0",
+       " 1375.9",
+       " 2214.3"},
+      {{30, 0, 0, N},
+       {20, 0, 0, E},
+       {10, 0, 0, N},
+       {20, 0, 0, E},
+       " 180.0",
+       " 360.0",
+       " 1375.9",
+       " 2214.3"},
+      {{40, 0, 0, N},
+       {75, 0, 0, W},
+       {51, 30, 0, N},
+       {0, 7, 0, W},
+       " 50.5",
+       " 288.2",
+       " 3542.8",
+       " 5701.7"},
+      {{33, 52, 0, S},
+       {151, 12, 0, E},
+       {35, 41, 0, N},
+       {139, 41, 0, E},
+       " 350.1",
+       " 169.9",
+       " 4841.7",
+       " 7792.0"},
+      {{48, 50, 11, N},
+       {2, 20, 14, E},
+       {38, 55, 17, N},
+       {77, 3, 56, W},
+       " 291.8",
+       " 51.8",
+       " 3841.1",
+       " 6181.6"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kilometres);
+    const double lat1 = Radians(c.lat1), lon1 = Radians(c.lon1);
+    const double lat2 = Radians(c.lat2), lon2 = Radians(c.lon2);
+    const double km = EllipsoidDistance(lat1, lon1, lat2, lon2);
+    const Headings headings = SphereHeadings(lat1, lon1, lat2, lon2);
+    EXPECT_EQ(OneDecimalText(headings.Forward), c.forward);
+    EXPECT_EQ(OneDecimalText(headings.Reverse), c.reverse);
+    EXPECT_EQ(OneDecimalText(km * kMilesPerKilometre), c.miles);
+    EXPECT_EQ(OneDecimalText(km * kKilometresPerKilometre), c.kilometres);
+  }
+}
+
+TEST(DistanceAndHeadings, GiveTheDecimalDegreeExample) {
+  const double lat1 = 40.5 * kRadiansPerDegree, lon1 = -75.25 * kRadiansPerDegree;
+  const double lat2 = Radians({51, 30, 0, N}), lon2 = Radians({0, 7, 0, W});
+  const double km = EllipsoidDistance(lat1, lon1, lat2, lon2);
+  const Headings headings = SphereHeadings(lat1, lon1, lat2, lon2);
+  EXPECT_EQ(OneDecimalText(headings.Forward), " 50.8");
+  EXPECT_EQ(OneDecimalText(headings.Reverse), " 288.9");
+  EXPECT_EQ(OneDecimalText(km * kMilesPerKilometre), " 3531.2");
+  EXPECT_EQ(OneDecimalText(km), " 5682.9");
+}
+
+struct Position {
+  double lat, lon;
+};
+
+TEST(DistanceAndHeadings, AreZeroForCoincidingPositions) {
+  const Position cases[] = {
+      {0, 0},
+      {Radians({41, 42, 52, N}), Radians({72, 43, 37, W})},
+      {Radians({33, 52, 8, S}), Radians({151, 12, 30, E})},
+      {Radians({90, 0, 0, N}), Radians({180, 0, 0, E})},
+      {Radians({90, 0, 0, S}), 0},
+      {kPi / 2, kPi},
+      {-1e-300, 5e-324},
+  };
+  for (const auto& p : cases) {
+    SCOPED_TRACE(std::to_string(p.lat) + " " + std::to_string(p.lon));
+    EXPECT_EQ(EllipsoidDistance(p.lat, p.lon, p.lat, p.lon), 0.0);
+    const Headings headings = SphereHeadings(p.lat, p.lon, p.lat, p.lon);
+    EXPECT_EQ(OneDecimalText(headings.Forward) + "  : " + OneDecimalText(headings.Reverse),
+              " 0.0  :  0.0");
+  }
+}
+
+// Half the length of a meridian, the pole-to-pole distance.
+const double kHalfMeridianKm = kPi * kEquatorialRadiusKm * (1 - kFlattening / 2);
+
+TEST(DistanceAndHeadings, StayFiniteForAntipodes) {
+  const struct {
+    const char* name;
+    Position from, to;
+  } cases[] = {
+      {"pole to pole", {Radians({90, 0, 0, N}), 0}, {Radians({90, 0, 0, S}), 0}},
+      {"pole to pole across 180",
+       {Radians({90, 0, 0, N}), Radians({0, 0, 0, E})},
+       {Radians({90, 0, 0, S}), Radians({180, 0, 0, W})}},
+      {"on the equator", {0, 0}, {0, Radians({180, 0, 0, E})}},
+      {"on the equator, radians", {0, 0}, {0, kPi}},
+      {"mid latitudes",
+       {Radians({45, 0, 0, N}), Radians({30, 0, 0, W})},
+       {Radians({45, 0, 0, S}), Radians({150, 0, 0, E})}},
+      {"mid latitudes, radians", {kPi / 4, -kPi / 6}, {-kPi / 4, 5 * kPi / 6}},
+      {"exact pi/2 poles", {kPi / 2, 0}, {-kPi / 2, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const bool reversed : {false, true}) {
+      const Position& a = reversed ? c.to : c.from;
+      const Position& b = reversed ? c.from : c.to;
+      const double km = EllipsoidDistance(a.lat, a.lon, b.lat, b.lon);
+      EXPECT_GE(km, kPi * kEquatorialRadiusKm * (1 - kFlattening) - 0.1);
+      EXPECT_LE(km, kPi * kEquatorialRadiusKm + 0.1);
+      const Headings headings = SphereHeadings(a.lat, a.lon, b.lat, b.lon);
+      EXPECT_GE(headings.Forward, 0.0);
+      EXPECT_LE(headings.Forward, 360.0);
+      EXPECT_GE(headings.Reverse, 0.0);
+      EXPECT_LE(headings.Reverse, 360.0);
+    }
+  }
+  EXPECT_EQ(OneDecimalText(EllipsoidDistance(Radians({90, 0, 0, N}), 0, Radians({90, 0, 0, S}), 0)),
+            OneDecimalText(kHalfMeridianKm));
+}
+
+// Positions a hair apart, or a hair away from antipodal, where the
+// quotients of both formulas come closest to 0/0 and to the edges of the arc
+// cosine.
+TEST(DistanceAndHeadings, StayFiniteAndInRangeNearTheDegenerateCases) {
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> latitude(-kPi / 2, kPi / 2);
+  std::uniform_real_distribution<double> longitude(-kPi, kPi);
+  std::uniform_int_distribution<int> tiny_exponent(-323, -5);
+  std::uniform_int_distribution<int> sign(0, 1);
+  auto hair = [&] { return (sign(random) ? 1 : -1) * std::pow(10.0, tiny_exponent(random)); };
+  for (int i = 0; i < 20000; ++i) {
+    const double lat1 = latitude(random), lon1 = longitude(random);
+    const bool antipodal = i % 2 == 1;
+    const double lat2 = (antipodal ? -lat1 : lat1) + (i % 3 == 0 ? 0.0 : hair());
+    const double lon2 = (antipodal ? lon1 + kPi : lon1) + (i % 5 == 0 ? 0.0 : hair());
+    const double km = EllipsoidDistance(lat1, lon1, lat2, lon2);
+    const Headings headings = SphereHeadings(lat1, lon1, lat2, lon2);
+    ASSERT_TRUE(std::isfinite(km)) << lat1 << " " << lon1 << " " << lat2 << " " << lon2;
+    ASSERT_GE(km, 0.0);
+    ASSERT_LE(km, kPi * kEquatorialRadiusKm + 0.1);
+    ASSERT_GE(headings.Forward, 0.0);
+    ASSERT_LE(headings.Forward, 360.0);
+    ASSERT_GE(headings.Reverse, 0.0);
+    ASSERT_LE(headings.Reverse, 360.0);
+  }
+}
+
+// Two points on the equator too close for the arc cosine: the heading
+// quotients are 0/0, which count as -1, so both headings read 180.
+TEST(SphereHeadings, CountAQuotientThatIsNotANumberAsMinusOne) {
+  const Headings headings = SphereHeadings(0, 0, 0, 1e-12);
+  EXPECT_EQ(OneDecimalText(headings.Forward), " 180.0");
+  EXPECT_EQ(OneDecimalText(headings.Reverse), " 180.0");
+}
+
+TEST(EllipsoidDistance, KeepsItsAccuracyForTinySeparations) {
+  // Along the equator one radian is a, along a meridian there a(1 - 2f)
+  // to first order in f.
+  const struct {
+    double dlat, dlon, km_per_radian;
+  } cases[] = {
+      {0, 1e-6, kEquatorialRadiusKm},
+      {0, 1e-160, kEquatorialRadiusKm},
+      {1e-6, 0, kEquatorialRadiusKm * (1 - 2 * kFlattening)},
+      {1e-160, 0, kEquatorialRadiusKm * (1 - 2 * kFlattening)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dlat + c.dlon);
+    const double expected = (c.dlat + c.dlon) * c.km_per_radian;
+    EXPECT_NEAR(EllipsoidDistance(0, 0, c.dlat, c.dlon), expected, expected * 1e-5);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly

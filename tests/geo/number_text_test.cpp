@@ -1,0 +1,119 @@
+// The number texts written into fields: one leading blank, "." always.
+#include "geo/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "geo/location.h"
+#include "tests/geo/comma_locale.h"
+
+namespace tessaly {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(WholeNumberText, IsABlankThenTheSignedNumber) {
+  const struct {
+    std::int64_t value;
+    const char* expected;
+  } cases[] = {
+      {38, " 38"},
+      {0, " 0"},
+      {-7, " -7"},
+      {179, " 179"},
+      {std::numeric_limits<std::int64_t>::min(), " -9223372036854775808"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WholeNumberText(c.value), c.expected);
+}
+
+struct TextCase {
+  double value;
+  const char* expected;
+};
+
+TEST(DecimalDegreeText, RoundsToSevenDecimalsAndTenDigitsHalvesAwayFromZero) {
+  const TextCase cases[] = {
+      {38.5, " 38.5000000"},
+      {0.0, " 0.0000000"},
+      {78.6375, " 78.6375000"},
+      {38.0 + 37.0 / 300.0, " 38.1233333"},
+      {DmsToDegrees(41, 42, 52), " 41.7144444"},
+      {-10.25, " -10.2500000"},
+      // Exact halves (k/256 is exact in binary) go away from zero.
+      {0.00390625, " 0.0039063"},
+      {-0.00390625, " -0.0039063"},
+      {38.00390625, " 38.0039063"},
+      // Halves decided on the double's exact value: 1.00000005 lies just
+      // below the half, 2.00000005 just above.
+      {1.00000005, " 1.0000000"},
+      {2.00000005, " 2.0000001"},
+      {179.99999995, " 179.9999999"},
+      {89.99999995, " 90.0000000"},
+      {0.99999999, " 1.0000000"},
+      // Ten significant digits win over seven decimals.
+      {1234.5678951, " 1234.5678950"},
+      {1234.56789012, " 1234.5678900"},
+      {12345678901.5, " 12345678900.0000000"},
+      {9999999999.5, " 10000000000.0000000"},
+      {0.000123456789012, " 0.0001235"},
+      {1.5e-7, " 0.0000001"},
+      {-1.5e-7, " -0.0000001"},
+      // Never a negative zero.
+      {-4e-8, " 0.0000000"},
+      {-0.0, " 0.0000000"},
+      {5e-324, " 0.0000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(DecimalDegreeText(c.value), c.expected);
+  }
+}
+
+TEST(DecimalDegreeText, WritesTheLargestDoubleInFull) {
+  const std::string text = DecimalDegreeText(std::numeric_limits<double>::max());
+  EXPECT_EQ(text.substr(0, 12), " 17976931350");
+  EXPECT_EQ(text.size(), 1u + 309u + 1u + 7u);
+  EXPECT_EQ(text.substr(text.size() - 8), ".0000000");
+}
+
+TEST(OneDecimalText, RoundsToOneDecimalWithoutNegativeZero) {
+  const TextCase cases[] = {
+      {3542.84, " 3542.8"}, {6225.27, " 6225.3"},
+      {0.0, " 0.0"},        {-0.0, " 0.0"},
+      {-0.04, " 0.0"},      {-0.06, " -0.1"},
+      {0.06, " 0.1"},       {359.96, " 360.0"},
+      {90.0, " 90.0"},      {1e20, " 100000000000000000000.0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(OneDecimalText(c.value), c.expected);
+  }
+}
+
+TEST(NumberTexts, RefuseValuesThatAreNotFiniteNumbers) {
+  for (double value : {kInfinity, -kInfinity, kNaN}) {
+    SCOPED_TRACE(value);
+    try {
+      OneDecimalText(value);
+      ADD_FAILURE() << "written";
+    } catch (const TessalyError& e) {
+      EXPECT_EQ(std::string(e.what()), kInvalidFloatingPointOperation);
+    }
+    EXPECT_THROW(DecimalDegreeText(value), TessalyError);
+  }
+}
+
+TEST(NumberTexts, WriteAPointWhereTheLocaleUsesAComma) {
+  const CommaLocale locale;
+  if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  EXPECT_EQ(DecimalDegreeText(38.5), " 38.5000000");
+  EXPECT_EQ(OneDecimalText(3542.84), " 3542.8");
+  EXPECT_EQ(WholeNumberText(1234567), " 1234567");
+}
+
+}  // namespace
+}  // namespace tessaly
