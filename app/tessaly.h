@@ -136,6 +136,11 @@ class TTessaly1 {
   void CalcGrid(Side side);
   void CalcLatLon(Side side);
   void SwitchFormat(Side side);
+  // Sets DistanceFactor (kMilesPerKilometre or kKilometresPerKilometre) and
+  // the distance caption that names its unit.
+  void SetDistanceUnit(double factor);
+  // The widths and visible fields of a location's format, without converting.
+  void ShowFormatLayout(Side side, bool decimal);
   // Sets the flag to the other value and runs the switch, which toggles it
   // back and converts the fields: the location ends in `decimal` format.
   void ApplyFormat(Side side, bool decimal);

@@ -1,0 +1,64 @@
+// The grid fields' clearing commands and the window's Enter command.
+#include <algorithm>
+#include <string_view>
+
+#include "app/tessaly.h"
+
+namespace tessaly {
+
+namespace {
+
+// Blanks and control characters; bytes above 127 are text, not blanks.
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool IsBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsBlankOrControl);
+}
+
+}  // namespace
+
+// The grid field goes first and the degrees before the minutes, so the check
+// that a change of Edit5 runs finds Edit4 already empty.
+void TTessaly1::ClearLocation(Side side) {
+  const LocationControls& controls = ControlsOf(side);
+  window_.SetText(controls.Grid, "");
+  window_.SetText(Control::Edit15, "");
+  window_.SetText(Control::Edit16, "");
+  for (Control field : CoordinateFields(controls)) window_.SetText(field, "");
+  window_.SetItemIndex(controls.LatGroup, -1);
+  window_.SetItemIndex(controls.LonGroup, -1);
+}
+
+// Modifiers do not matter: Shift+Delete and Ctrl+Delete clear as Delete does.
+void TTessaly1::ClearOnKey(Side side, KeyCode key) {
+  if (key == kKeyControl || key == kKeyDelete) ClearLocation(side);
+}
+
+void TTessaly1::Edit7Click() {
+  ClearLocation(Side::Home);
+}
+void TTessaly1::Edit14Click() {
+  ClearLocation(Side::Destination);
+}
+void TTessaly1::Edit7KeyDown(KeyCode key, ShiftState) {
+  ClearOnKey(Side::Home, key);
+}
+void TTessaly1::Edit14KeyDown(KeyCode key, ShiftState) {
+  ClearOnKey(Side::Destination, key);
+}
+
+// Enter recomputes both locations from their locators, then the distance.
+// The trimmed texts only decide whether to go on; the fields keep theirs. An
+// error in one command ends the sequence there.
+void TTessaly1::FormKeyDown(KeyCode key, ShiftState) {
+  if (key != kKeyEnter) return;
+  if (IsBlank(window_.GetText(Control::Edit7))) return;
+  if (IsBlank(window_.GetText(Control::Edit14))) return;
+  Button2Click();
+  Button4Click();
+  Button5Click();
+}
+
+}  // namespace tessaly

@@ -1,0 +1,59 @@
+// The home file: ten decimal integers, one a line, that keep the Home
+// location, the display format and the distance unit between runs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaly {
+
+inline constexpr std::string_view kHomeFileName = "tessaly2.ini";
+inline constexpr std::size_t kHomeFileLineCount = 10;
+
+// The home file inside `directory`.
+std::string HomeFilePathIn(std::string_view directory);
+
+// The ten lines in file order.
+struct HomeFileValues {
+  std::int32_t LatDegrees = 0;
+  std::int32_t LatMinutes = 0;
+  std::int32_t LatSeconds = 0;
+  std::int32_t LatHemisphere = 0;  // 1 south, 0 north
+  std::int32_t LonDegrees = 0;
+  std::int32_t LonMinutes = 0;
+  std::int32_t LonSeconds = 0;
+  std::int32_t LonHemisphere = 0;  // 0 west, 1 east
+  std::int32_t Format = 0;         // 1 decimal degrees, else degrees/minutes/seconds
+  std::int32_t Unit = 0;           // 1 miles, else kilometres
+  friend bool operator==(const HomeFileValues&, const HomeFileValues&) = default;
+};
+
+// CR LF after each of the first nine lines, none after the last.
+std::string HomeFileText(const HomeFileValues& values);
+
+using HomeFileLines = std::array<std::string, kHomeFileLineCount>;
+
+// The ten line texts as the recall sees them: CR dropped anywhere, byte 26
+// ends the file, at most 3 characters a line; a line that does not end
+// after its third character, or the end of the file, leaves every later
+// line empty.
+HomeFileLines SplitHomeFileLines(std::string_view contents);
+
+// Leading white space, an optional sign, then the digits as far as they go;
+// no digits gives 0, and a value beyond the 32-bit range is held at its end.
+std::int32_t LineInteger(std::string_view line);
+
+// The file's bytes, or nothing when it cannot be read (missing, a directory,
+// no permission).
+std::optional<std::string> LoadHomeFile(const std::string& path);
+
+// Replaces the file as a whole, creating its directory if need be: the new
+// contents go to a temporary file beside it, which is renamed over the old
+// one once complete. On failure the old file stays as it was and TessalyError
+// says "Cannot save the home file <path>: <reason>".
+void SaveHomeFile(const std::string& path, std::string_view contents);
+
+}  // namespace tessaly
