@@ -7,12 +7,16 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/layout.h"
 #include "app/tessaly.h"
 #include "app/window_operations.h"
 
 class QAction;
+class QKeyEvent;
+class QMouseEvent;
 
 namespace tessaly {
 
@@ -59,6 +63,22 @@ class TQtWindow : public QMainWindow, public WindowOperations {
 
  private:
   struct Widgets;
+
+  void BuildMenu();
+  void BuildControls();
+  QWidget* AddControl(const ControlLayout& row);
+  void BuildTabOrder();
+  void CentreOnScreen();
+
+  // The control a widget shows (a radio item counts as its group).
+  std::optional<Control> ControlOf(const QWidget* widget) const;
+  void OnUserTextChanged(Control control);
+  // The routes that may use up their event say so by returning true.
+  bool RouteKeyPress(QWidget* receiver, const QKeyEvent* event);
+  void RouteFocusIn(QWidget* widget);
+  void RouteMouseButton(QWidget* widget, const QMouseEvent* event);
+  bool RouteDoubleClick(QWidget* widget, const QMouseEvent* event);
+
   std::unique_ptr<Widgets> widgets_;
   TTessaly1 tessaly_;
   ErrorDisplay show_error_;

@@ -1,6 +1,9 @@
 // Switches the whole process to a locale whose decimal point is a comma, for
-// as long as the object lives, if one is installed.
+// as long as the object lives. The build compiles one into
+// TESSALY_TEST_LOCALES, so the switch works where the system has none.
 #pragma once
+
+#include <stdlib.h>
 
 #include <clocale>
 #include <locale>
@@ -11,6 +14,7 @@ namespace tessaly {
 class CommaLocale {
  public:
   CommaLocale() : saved_c_locale_(std::setlocale(LC_ALL, nullptr)) {
+    ::setenv("LOCPATH", TESSALY_TEST_LOCALES, /*overwrite=*/0);
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8",
                              "nl_NL.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8", "ru_RU.UTF-8"}) {
       if (std::setlocale(LC_ALL, name) != nullptr &&

@@ -1,0 +1,54 @@
+// The two widgets Qt has no ready equivalent for: the bevelled frame panel and
+// the two-item radio group.
+#pragma once
+
+#include <QFont>
+#include <QGroupBox>
+#include <QWidget>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace tessaly {
+
+// The window's typeface at `point_size`; where "MS Sans Serif" is missing the
+// system's sans-serif stands in.
+QFont ControlFont(int point_size);
+
+// A frame drawn with a lowered outer and a raised inner bevel, one pixel each,
+// the same in every style.
+class TBevelPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TBevelPanel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A framed group of two radio buttons, one above the other, that may also
+// have neither selected.
+class TRadioGroup : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  TRadioGroup(const QString& first_item, const QString& second_item, QWidget* parent);
+
+  // 0 or 1, or -1 while neither is selected.
+  int ItemIndex() const;
+  // -1 clears the selection; `index` must be -1, 0 or 1.
+  void SetItemIndex(int index);
+
+  QRadioButton* Item(int index) const;
+  // The item Tab brings the focus to: the selected one, else the first.
+  QRadioButton* FocusItem() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QButtonGroup* buttons_;
+};
+
+}  // namespace tessaly

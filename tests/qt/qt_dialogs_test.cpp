@@ -1,0 +1,109 @@
+// The menu's commands, the about box, the error box, and the start of the
+// window.
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/about_win.h"
+#include "qt_window_fixture.h"
+
+namespace tessaly {
+namespace {
+
+using C = Control;
+
+TEST_F(QtWindowTest, AboutIsModalAndReturnsOnlyWhenClosed) {
+  Start();
+  EXPECT_TRUE(window_->AboutBox().isHidden());
+  // Once with OK, once with the close box.
+  for (bool with_ok : {true, false}) {
+    bool modal_while_open = false;
+    WhenModalShows([&](QWidget* modal) {
+      modal_while_open = modal == &window_->AboutBox() && modal->isModal() && modal->isVisible();
+      if (!with_ok) modal->close();
+    });
+    window_->MenuAction(MenuItem::About)->trigger();
+    EXPECT_TRUE(modal_seen_);
+    EXPECT_TRUE(modal_while_open);
+    EXPECT_TRUE(window_->AboutBox().isHidden());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+}
+
+TEST_F(QtWindowTest, AboutBoxShowsItsTextsInsideTheFrameAndTheIcon) {
+  TAboutWin& about = window_->AboutBox();
+  EXPECT_EQ(about.windowTitle(), "About Tessaly");
+  EXPECT_EQ(about.size(), QSize(193, 188));
+  EXPECT_EQ(about.minimumSize(), about.maximumSize());
+  ASSERT_NE(about.findChild<QPushButton*>("OKButton"), nullptr);
+
+  const auto* bevel = about.findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_NE(bevel, nullptr);
+  QStringList texts;
+  for (const QLabel* label : about.findChildren<QLabel*>()) {
+    EXPECT_TRUE(bevel->geometry().contains(label->geometry()))
+        << label->text().toStdString() << " leaves the frame";
+    if (label->pixmap().isNull()) {
+      texts << label->text();
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+          << label->text().toStdString() << " is cut";
+    } else {
+      EXPECT_EQ(label->pixmap().size(), QSize(32, 32));
+      EXPECT_EQ(label->size(), QSize(33, 33));
+    }
+  }
+  EXPECT_TRUE(texts.contains("Tessaly Ver 4.1"));
+  EXPECT_TRUE(texts.contains("last update 2004-10-02"));
+  EXPECT_EQ(texts.size(), 5) << "title, three credit lines, date";
+}
+
+TEST_F(QtWindowTest, TheErrorBoxIsTitledTessalyAndShowsTheTextAsItIs) {
+  Start();
+  const QString text = "'<b>1</b>' is not a valid integer value.";
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString title;
+  QString shown;
+  Qt::TextFormat format = Qt::AutoText;
+  WhenModalShows([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return;
+    icon = box->icon();
+    title = box->windowTitle();
+    shown = box->text();
+    format = box->textFormat();
+  });
+  ShowErrorBox(window_.get(), text.toStdString());
+  EXPECT_TRUE(modal_seen_);
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(title, "Tessaly");
+  EXPECT_EQ(shown, text);
+  EXPECT_EQ(format, Qt::PlainText);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+}
+
+TEST_F(QtWindowTest, ExitClosesTheWindowAndSavesNothing) {
+  Start();
+  window_->MenuAction(MenuItem::Exit)->trigger();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_TRUE(QDir(home_.path()).isEmpty());
+}
+
+TEST_F(QtWindowTest, AnErrorAtTheFirstShowIsShownAndTheWindowStays) {
+  // An empty home file: the recall fills Edit4 with a blank, which fails.
+  QFile file(home_.filePath("tessaly2.ini"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  Start();
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{"' ' is not a valid floating point value."});
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(window_->focusWidget(), W(C::Button3)) << "the rest of the first show is skipped";
+  // Shown once only.
+  window_->hide();
+  window_->show();
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,224 @@
+// Keys through the real window: the key preview runs before the focused
+// control, a focused button takes Enter, and a coordinate field's filter
+// decides on every typed character.
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "geo/location.h"
+#include "qt_window_fixture.h"
+
+namespace tessaly {
+namespace {
+
+using C = Control;
+
+class KeyboardTest : public QtWindowTest {
+ protected:
+  void SetUp() override {
+    QtWindowTest::SetUp();
+    Start();
+  }
+
+  // Destination at 41 42 52 N, 72 43 37 W, whose locator is FN31pr.
+  void SetDestinationCoordinates() {
+    const std::pair<Control, const char*> texts[] = {{C::Edit8, " 41"},  {C::Edit9, " 42"},
+                                                     {C::Edit10, " 52"}, {C::Edit11, " 72"},
+                                                     {C::Edit12, " 43"}, {C::Edit13, " 37"}};
+    for (const auto& [field, text] : texts) window_->SetText(field, text);
+    window_->SetItemIndex(C::RadioGroup3, 0);
+    window_->SetItemIndex(C::RadioGroup4, 0);
+  }
+};
+
+TEST_F(KeyboardTest, EnterRunsTheEnterCommandFromEveryControlButAButton) {
+  const struct {
+    Control focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } cases[] = {
+      {C::Edit8, Qt::Key_Return, Qt::NoModifier},
+      {C::Edit2, Qt::Key_Enter, Qt::KeypadModifier},
+      {C::Edit7, Qt::Key_Return, Qt::NoModifier},
+      {C::Edit14, Qt::Key_Return, Qt::NoModifier},
+      {C::RadioGroup3, Qt::Key_Return, Qt::NoModifier},
+      {C::Edit16, Qt::Key_Return, Qt::NoModifier},
+      // With a modifier a button passes Enter on to the key preview.
+      {C::Button3, Qt::Key_Return, Qt::ShiftModifier},
+  };
+  for (const auto& each : cases) {
+    SCOPED_TRACE(ControlName(each.focus));
+    for (Control field : {C::Edit1, C::Edit8, C::Edit15, C::Edit16}) window_->SetText(field, "");
+    window_->SetText(C::Edit7, " FN31pr");
+    window_->SetText(C::Edit14, " JO62qm");
+    Focus(each.focus);
+    Key(each.key, each.modifiers);
+    // Both locators decoded (FN31pr lies at 41 N, JO62qm at 52 N), then the
+    // distance shown; the Enter character itself went nowhere.
+    EXPECT_EQ(Text(C::Edit1), " 41");
+    EXPECT_EQ(Text(C::Edit8), " 52");
+    EXPECT_NE(Text(C::Edit15), "");
+    EXPECT_NE(Text(C::Edit16), "");
+    EXPECT_EQ(Text(C::Edit14), " JO62qm");
+  }
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+TEST_F(KeyboardTest, EnterOnAFocusedButtonPressesOnlyThatButton) {
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_Return, Qt::KeyboardModifiers(Qt::NoModifier)},
+        std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
+    SetDestinationCoordinates();
+    window_->SetText(C::Edit14, " JO62qm");
+    window_->SetText(C::Edit15, "");
+    Focus(C::Button3);
+    Key(key, modifiers);
+    // "Calc. Grid" for the Destination, and no Enter command (which would
+    // have decoded JO62qm and filled the headings).
+    EXPECT_EQ(Text(C::Edit14), " FN31pr");
+    EXPECT_EQ(Text(C::Edit8), " 41");
+    EXPECT_EQ(Text(C::Edit15), "");
+  }
+}
+
+TEST_F(KeyboardTest, ACoordinateFieldTakesOnlyWhatItsFilterAllows) {
+  window_->SetText(C::Edit1, "");
+  Focus(C::Edit1);
+  Type("a -+4Z5");
+  EXPECT_EQ(Text(C::Edit1), "45");
+  Type(".");
+  EXPECT_EQ(Text(C::Edit1), "45") << "no location shows decimal degrees yet";
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(Text(C::Edit1), "4");
+
+  // Switching the Destination alone opens "." to every field.
+  QTest::mouseDClick(Handle(), Qt::LeftButton, {}, At(C::Panel2, QPoint(4, 220)));
+  ASSERT_TRUE(window_->Tessaly().Destination.DecimalFormat);
+  ASSERT_EQ(window_->focusWidget(), W(C::Edit1));
+  Type(".5");
+  EXPECT_EQ(Text(C::Edit1), "4.5");
+
+  // Moving and deleting keys are no typed characters: they work as usual.
+  Key(Qt::Key_Home);
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(Text(C::Edit1), ".5");
+  Key(Qt::Key_End);
+  Key(Qt::Key_Left);
+  Type("7");
+  EXPECT_EQ(Text(C::Edit1), ".75");
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+TEST_F(KeyboardTest, ClipboardShortcutsDoNothingInACoordinateField) {
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->setText("12");
+  window_->SetText(C::Edit3, "45");
+  Focus(C::Edit3);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Text(C::Edit3), "45");
+
+  Key(Qt::Key_Home);
+  Key(Qt::Key_End, Qt::ShiftModifier);
+  ASSERT_EQ(qobject_cast<QLineEdit*>(W(C::Edit3))->selectedText(), "45");
+  Key(Qt::Key_C, Qt::ControlModifier);
+  Key(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(Text(C::Edit3), "45");
+  EXPECT_EQ(clipboard->text(), "12");
+
+  // Ctrl+V as an X server words it.
+  QKeyEvent x11_paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "\x16");
+  QApplication::sendEvent(W(C::Edit3), &x11_paste);
+  EXPECT_EQ(Text(C::Edit3), "45");
+}
+
+TEST_F(KeyboardTest, PasteIntoAGridFieldLandsInItsClearedLocation) {
+  QApplication::clipboard()->setText("JO62qm");
+  ASSERT_NE(Text(C::Edit1), "");
+  Focus(C::Edit7);
+  QTest::keyPress(Handle(), Qt::Key_Control);
+  QTest::keyClick(Handle(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyRelease(Handle(), Qt::Key_Control);
+  EXPECT_EQ(Text(C::Edit7), "JO62qm");
+  EXPECT_EQ(Text(C::Edit1), "");
+  EXPECT_EQ(window_->GetItemIndex(C::RadioGroup1), -1);
+}
+
+TEST_F(KeyboardTest, CtrlAndDeleteInAGridFieldClearOnlyItsLocation) {
+  const struct {
+    Control focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool home_cleared;
+    bool destination_cleared;
+  } cases[] = {
+      {C::Edit7, Qt::Key_Control, Qt::NoModifier, true, false},
+      {C::Edit7, Qt::Key_Delete, Qt::NoModifier, true, false},
+      {C::Edit14, Qt::Key_Delete, Qt::ShiftModifier, false, true},
+      {C::Edit14, Qt::Key_Control, Qt::NoModifier, false, true},
+      {C::Edit1, Qt::Key_Control, Qt::NoModifier, false, false},
+      {C::Button3, Qt::Key_Delete, Qt::NoModifier, false, false},
+      {C::Edit14, Qt::Key_Backspace, Qt::NoModifier, false, false},
+  };
+  for (const auto& each : cases) {
+    SCOPED_TRACE(ControlName(each.focus) + " key " + std::to_string(each.key));
+    window_->SetText(C::Edit1, " 38");
+    window_->SetText(C::Edit7, " FM18");
+    window_->SetItemIndex(C::RadioGroup1, 0);
+    SetDestinationCoordinates();
+    window_->SetText(C::Edit14, " FN31");
+    Focus(each.focus);
+    Key(each.key, each.modifiers);
+    EXPECT_EQ(
+        Text(C::Edit1) == "" && Text(C::Edit7) == "" && window_->GetItemIndex(C::RadioGroup1) == -1,
+        each.home_cleared);
+    EXPECT_EQ(Text(C::Edit8) == "" && Text(C::Edit14) == "" &&
+                  window_->GetItemIndex(C::RadioGroup3) == -1,
+              each.destination_cleared);
+  }
+}
+
+TEST_F(KeyboardTest, TextChangedRunsOnlyOnARealChange) {
+  // A change of Edit5 checks Edit4 against 179.
+  window_->SetText(C::Edit4, "200");
+  window_->SetText(C::Edit5, Text(C::Edit5));
+  EXPECT_EQ(Text(C::Edit4), "200");
+  window_->SetText(C::Edit5, " 7");
+  EXPECT_EQ(Text(C::Edit4), "");
+
+  // Typing is a change too.
+  window_->SetText(C::Edit4, "200");
+  Focus(C::Edit5);
+  Type("1");
+  EXPECT_EQ(Text(C::Edit4), "");
+
+  // Writing the same text leaves the caret where it was.
+  auto* edit = qobject_cast<QLineEdit*>(W(C::Edit1));
+  window_->SetText(C::Edit1, "45");
+  edit->setCursorPosition(0);
+  window_->SetText(C::Edit1, "45");
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+TEST_F(KeyboardTest, AnErrorOfTheTextChangeReachesWhoeverChangedTheText) {
+  window_->SetText(C::Edit4, " ");
+  // A program write: the writer's handler ends with the error.
+  try {
+    window_->SetText(C::Edit5, " 9");
+    ADD_FAILURE() << "no error";
+  } catch (const TessalyError& error) {
+    EXPECT_STREQ(error.what(), "' ' is not a valid floating point value");
+  }
+  EXPECT_EQ(Text(C::Edit5), " 9");
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+
+  // The user's typing: shown, and the typed digit stays.
+  Focus(C::Edit5);
+  Key(Qt::Key_End);
+  Type("3");
+  EXPECT_EQ(Text(C::Edit5), " 93");
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{"' ' is not a valid floating point value."});
+}
+
+}  // namespace
+}  // namespace tessaly

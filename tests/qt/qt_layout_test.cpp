@@ -1,0 +1,250 @@
+// The window as it is built: geometry, parents, captions, fonts, menu, hints
+// and tab order, checked against the window's description rather than the
+// table it is built from.
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolTip>
+
+#include "app/layout.h"
+#include "qt_window_fixture.h"
+
+namespace tessaly {
+namespace {
+
+using C = Control;
+
+// Parent widget of each control, and the window's client area for the rest.
+TEST_F(QtWindowTest, ClientAreaIsFixedBelowTheMenuAndTheWindowCentred) {
+  Start();
+  QWidget* client = W(C::Window);
+  EXPECT_EQ(client->size(), QSize(419, 316));
+  EXPECT_EQ(client->y(), window_->menuBar()->geometry().bottom() + 1);
+  EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+  EXPECT_EQ(window_->height(), window_->menuBar()->height() + 316);
+  const QPoint screen_centre = window_->screen()->availableGeometry().center();
+  EXPECT_LE((window_->frameGeometry().center() - screen_centre).manhattanLength(), 1);
+  EXPECT_EQ(window_->windowTitle(), QString("   Tessaly  V4.1"));
+}
+
+TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrder) {
+  const QList<QAction*> menus = window_->menuBar()->actions();
+  ASSERT_EQ(menus.size(), 1);
+  EXPECT_EQ(menus[0]->text(), "Main");
+  QStringList items;
+  for (const QAction* item : menus[0]->menu()->actions()) items << item->text();
+  EXPECT_EQ(items, QStringList({"Exit", "Save Home ", "Recall Home", "About"}));
+  EXPECT_EQ(window_->MenuAction(MenuItem::SaveHome), menus[0]->menu()->actions()[1]);
+  EXPECT_EQ(window_->MenuAction(MenuItem::About), menus[0]->menu()->actions()[3]);
+}
+
+TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInTheirParents) {
+  const struct {
+    Control control;
+    Control parent;
+    QRect geometry;
+  } cases[] = {
+      {C::Panel1, C::Window, {16, 8, 185, 225}},
+      {C::Panel2, C::Window, {216, 8, 185, 225}},
+      {C::Panel3, C::Window, {16, 240, 385, 65}},
+      {C::Edit1, C::Panel1, {16, 40, 25, 21}},
+      {C::Edit4, C::Panel1, {8, 104, 33, 21}},
+      {C::Edit7, C::Panel1, {16, 152, 65, 24}},
+      {C::RadioGroup2, C::Panel1, {120, 80, 49, 57}},
+      {C::Button2, C::Panel1, {88, 184, 81, 25}},
+      // The Destination latitude lies over Panel2 but belongs to the window.
+      {C::Edit8, C::Window, {232, 48, 25, 21}},
+      {C::Edit9, C::Window, {264, 48, 25, 21}},
+      {C::Edit10, C::Window, {296, 48, 25, 21}},
+      {C::RadioGroup3, C::Window, {336, 24, 49, 57}},
+      {C::Edit11, C::Panel2, {8, 104, 33, 21}},
+      {C::Edit14, C::Panel2, {16, 152, 65, 24}},
+      {C::Button3, C::Panel2, {88, 152, 81, 25}},
+      {C::Edit15, C::Panel3, {32, 24, 89, 24}},
+      {C::Edit16, C::Panel3, {160, 24, 73, 24}},
+      {C::Button5, C::Panel3, {256, 24, 113, 25}},
+  };
+  for (const auto& each : cases) {
+    const QWidget* widget = W(each.control);
+    EXPECT_EQ(widget->objectName().toStdString(), ControlName(each.control));
+    EXPECT_EQ(widget->parentWidget(), W(each.parent)) << ControlName(each.control);
+    EXPECT_EQ(widget->geometry(), each.geometry) << ControlName(each.control);
+  }
+}
+
+TEST_F(QtWindowTest, LabelsShowTheirCaptionsWholeWithoutOverlappingAnything) {
+  Start();
+  const struct {
+    Control label;
+    Control parent;
+    QPoint position;
+    const char* caption;
+  } cases[] = {
+      {C::Label1, C::Panel1, {16, 8}, "Home Latitude"},
+      {C::Label6, C::Panel1, {8, 72}, "Home Longtitude"},
+      {C::Label10, C::Panel1, {16, 136}, "Home Grid "},
+      {C::Label18, C::Panel2, {8, 72}, "Destination Longitude"},
+      {C::Label12, C::Panel2, {48, 24}, "Min"},
+      {C::Label23, C::Panel3, {8, 8}, "Heading (forward : reverse)"},
+      {C::Label24, C::Panel3, {160, 8}, "Distance (miles)"},
+  };
+  for (const auto& each : cases) {
+    const auto* label = qobject_cast<const QLabel*>(W(each.label));
+    ASSERT_NE(label, nullptr) << ControlName(each.label);
+    EXPECT_EQ(label->parentWidget(), W(each.parent)) << ControlName(each.label);
+    EXPECT_EQ(label->pos(), each.position) << ControlName(each.label);
+    EXPECT_EQ(label->text(), each.caption);
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+        << ControlName(each.label);
+  }
+  // Legible: no two controls of one frame overlap (the Destination latitude
+  // lies over Panel2 on purpose).
+  for (Control parent : {C::Window, C::Panel1, C::Panel2, C::Panel3}) {
+    std::vector<const QWidget*> controls;
+    for (const QWidget* child : W(parent)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const std::optional<Control> control = ControlByName(child->objectName().toStdString());
+      if (control && !IsPanel(*control)) controls.push_back(child);
+    }
+    for (std::size_t first = 0; first < controls.size(); ++first) {
+      for (std::size_t second = first + 1; second < controls.size(); ++second) {
+        EXPECT_FALSE(controls[first]->geometry().intersects(controls[second]->geometry()))
+            << controls[first]->objectName().toStdString() << " overlaps "
+            << controls[second]->objectName().toStdString();
+      }
+    }
+  }
+}
+
+TEST_F(QtWindowTest, StartsWithTheDescribedTextsChoicesFontsAndFocus) {
+  // Before the first show, which recalls the home location.
+  EXPECT_EQ(Text(C::Edit2), " ");
+  for (Control field : {C::Edit1, C::Edit3, C::Edit7, C::Edit8, C::Edit14, C::Edit16}) {
+    EXPECT_EQ(Text(field), "") << ControlName(field);
+  }
+  const struct {
+    Control group;
+    const char* first;
+    const char* second;
+  } groups[] = {{C::RadioGroup1, "N", "S"},
+                {C::RadioGroup2, "W", "E"},
+                {C::RadioGroup3, "N", "S"},
+                {C::RadioGroup4, "W", "E"}};
+  for (const auto& each : groups) {
+    EXPECT_EQ(window_->GetItemIndex(each.group), -1) << ControlName(each.group);
+    const QList<QRadioButton*> items = W(each.group)->findChildren<QRadioButton*>();
+    ASSERT_EQ(items.size(), 2) << ControlName(each.group);
+    EXPECT_EQ(items[0]->text(), each.first);
+    EXPECT_EQ(items[1]->text(), each.second);
+  }
+  EXPECT_EQ(window_->focusWidget(), W(C::Button3));
+
+  for (Control control : {C::Edit7, C::Edit14, C::Edit15, C::Edit16}) {
+    EXPECT_EQ(W(control)->font().pointSize(), 10) << ControlName(control);
+  }
+  for (Control control : {C::Edit1, C::Edit8, C::Label1, C::Button5, C::RadioGroup3}) {
+    EXPECT_EQ(W(control)->font().pointSize(), 8) << ControlName(control);
+    EXPECT_EQ(W(control)->font().family(), "MS Sans Serif") << ControlName(control);
+  }
+  for (Control control : {C::Edit15, C::Edit16}) {
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(W(control))->isReadOnly()) << ControlName(control);
+    EXPECT_EQ(W(control)->cursor().shape(), Qt::ArrowCursor) << ControlName(control);
+  }
+  EXPECT_FALSE(qobject_cast<QLineEdit*>(W(C::Edit14))->isReadOnly());
+  for (Control control : {C::Button1, C::Button2, C::Button3, C::Button4, C::Button5}) {
+    const auto* button = qobject_cast<QPushButton*>(W(control));
+    EXPECT_FALSE(button->autoDefault() || button->isDefault()) << ControlName(control);
+  }
+  EXPECT_EQ(qobject_cast<QPushButton*>(W(C::Button2))->text(), " Calc. Lat/Lon");
+}
+
+// The tool tip shown when the mouse rests on `point` of `widget`; empty when
+// none shows.
+QString ToolTipAt(QWidget* widget, QPoint point) {
+  // Qt lets a tip fade for a while after it is hidden: close it at once.
+  for (QWidget* each : QApplication::topLevelWidgets()) {
+    if (each->windowType() == Qt::ToolTip) each->close();
+  }
+  if (QToolTip::isVisible()) return "the last tip did not close";
+  QHelpEvent event(QEvent::ToolTip, point, widget->mapToGlobal(point));
+  QApplication::sendEvent(widget, &event);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(QtWindowTest, HintsShowWhereTheyAreSetAndNowhereTheyAreOff) {
+  Start();
+  const QString window_hint = "Dbl-L-Click Edge to change Lat/Lon format for both locations. ";
+  const QString home_hint = "Dbl-L-Click Frame to switch Lat/Lon format for home.  ";
+  const QString destination_hint = "Dbl-L-Click Frame to switch Lat/Lon format for Destination. ";
+  const QString clears_hint = " <Cntrl> or <Del> clears values. ";
+  const struct {
+    Control control;
+    QString hint;
+  } cases[] = {
+      {C::Window, window_hint},
+      {C::Panel1, home_hint},
+      {C::Panel2, destination_hint},
+      {C::Edit7, clears_hint},
+      {C::Edit14, clears_hint},
+      {C::Label24, " L-Click to switch from miles to kilometers. "},
+      // No hint of their own: the parent's shows through.
+      {C::Label1, home_hint},
+      {C::Label22, destination_hint},
+      {C::Panel3, window_hint},
+      {C::Label23, window_hint},
+      {C::Edit15, window_hint},
+      {C::Button5, window_hint},
+      // Hints switched off: nothing at all.
+      {C::Edit1, ""},
+      {C::Edit6, ""},
+      {C::Edit8, ""},
+      {C::Edit13, ""},
+      {C::Button1, ""},
+      {C::Button4, ""},
+  };
+  for (const auto& each : cases) {
+    QWidget* widget = W(each.control);
+    // Panels: a corner inside the bevel, clear of their children.
+    const QPoint point = IsPanel(each.control) || each.control == C::Window
+                             ? QPoint(4, widget->height() - 4)
+                             : widget->rect().center();
+    ASSERT_EQ(widget->childAt(point), nullptr) << ControlName(each.control);
+    EXPECT_EQ(ToolTipAt(widget, point), each.hint) << ControlName(each.control);
+  }
+  for (Control group : {C::RadioGroup1, C::RadioGroup3}) {
+    for (QRadioButton* item : W(group)->findChildren<QRadioButton*>()) {
+      EXPECT_EQ(ToolTipAt(item, item->rect().center()), "") << ControlName(group);
+    }
+    EXPECT_EQ(ToolTipAt(W(group), {2, 2}), "") << ControlName(group);
+  }
+}
+
+TEST_F(QtWindowTest, TabVisitsTheControlsFrameByFrame) {
+  Start();
+  const Control expected[] = {
+      C::Edit1,       C::Edit2,  C::Edit3,   C::Edit4,       C::Edit5,  C::Edit6,  C::RadioGroup1,
+      C::RadioGroup2, C::Edit7,  C::Button1, C::Button2,     C::Edit11, C::Edit12, C::Edit13,
+      C::RadioGroup4, C::Edit14, C::Button3, C::Button4,     C::Edit15, C::Edit16, C::Button5,
+      C::Edit8,       C::Edit9,  C::Edit10,  C::RadioGroup3, C::Edit1,
+  };
+  Focus(C::Edit1);
+  std::vector<std::string> visited;
+  for (std::size_t step = 1; step < std::size(expected); ++step) {
+    Key(Qt::Key_Tab);
+    QWidget* focused = window_->focusWidget();
+    const bool in_group = qobject_cast<QRadioButton*>(focused) != nullptr;
+    visited.push_back((in_group ? focused->parentWidget() : focused)->objectName().toStdString());
+  }
+  std::vector<std::string> wanted;
+  for (std::size_t step = 1; step < std::size(expected); ++step) {
+    wanted.push_back(ControlName(expected[step]));
+  }
+  EXPECT_EQ(visited, wanted);
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,170 @@
+// Clicks, double-clicks and focus moves through the real window: which of
+// them reach a handler and which do not.
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include "qt_window_fixture.h"
+
+namespace tessaly {
+namespace {
+
+using C = Control;
+
+class MouseFocusTest : public QtWindowTest {
+ protected:
+  void SetUp() override {
+    QtWindowTest::SetUp();
+    Start();
+  }
+
+  // A click on the menu's title in the menu bar.
+  void OpenMainMenu() {
+    QMenuBar* bar = window_->menuBar();
+    const QPoint title = bar->actionGeometry(bar->actions().front()).center();
+    QTest::mouseClick(Handle(), Qt::LeftButton, {}, bar->mapTo(window_.get(), title));
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  }
+};
+
+TEST_F(MouseFocusTest, LeavingAFieldForAnotherControlChecksIt) {
+  QRadioButton* east = W(C::RadioGroup2)->findChildren<QRadioButton*>().back();
+  const struct {
+    const char* move;
+    std::function<void()> action;
+  } cases[] = {
+      {"Tab", [this] { Key(Qt::Key_Tab); }},
+      {"Shift+Tab", [this] { Key(Qt::Key_Tab, Qt::ShiftModifier); }},
+      {"click on a field", [this] { Click(C::Edit3); }},
+      {"click on a radio item",
+       [this, east] {
+         QTest::mouseClick(Handle(), Qt::LeftButton, {},
+                           east->mapTo(window_.get(), east->rect().center()));
+       }},
+  };
+  for (const auto& each : cases) {
+    window_->SetText(C::Edit1, "90");
+    Focus(C::Edit1);
+    each.action();
+    EXPECT_NE(window_->focusWidget(), W(C::Edit1)) << each.move;
+    EXPECT_EQ(Text(C::Edit1), "") << each.move;
+  }
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+TEST_F(MouseFocusTest, AMenuOrAMessageBoxTakingTheKeyboardLeavesNoField) {
+  window_->SetText(C::Edit1, "90");
+  Focus(C::Edit1);
+
+  // Escape closes the menu, then leaves the menu bar.
+  OpenMainMenu();
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(window_->focusWidget(), window_->menuBar());
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(window_->focusWidget(), W(C::Edit1));
+  EXPECT_EQ(Text(C::Edit1), "90");
+
+  CloseModalWithOk();
+  ShowErrorBox(window_.get(), "Some error.");
+  ASSERT_TRUE(modal_seen_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  EXPECT_EQ(window_->focusWidget(), W(C::Edit1));
+  EXPECT_EQ(Text(C::Edit1), "90");
+
+  // Only a real move checks it.
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Text(C::Edit1), "");
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+TEST_F(MouseFocusTest, AFieldLeftForTheMenuBarIsCheckedWhenAnotherControlTakesTheFocus) {
+  window_->SetText(C::Edit1, "90");
+  Focus(C::Edit1);
+  OpenMainMenu();
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  ASSERT_EQ(window_->focusWidget(), window_->menuBar());
+  EXPECT_EQ(Text(C::Edit1), "90");
+  Click(C::Edit3);
+  EXPECT_EQ(window_->focusWidget(), W(C::Edit3));
+  EXPECT_EQ(Text(C::Edit1), "");
+}
+
+TEST_F(MouseFocusTest, AFailedCheckIsShownAndTheProgramRunsOn) {
+  window_->SetText(C::Edit2, " ");
+  Focus(C::Edit2);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{"' ' is not a valid integer value."});
+  EXPECT_EQ(Text(C::Edit2), " ");
+  EXPECT_EQ(window_->focusWidget(), W(C::Edit3));
+  window_->SetText(C::Edit3, "");
+  Type("7");
+  EXPECT_EQ(Text(C::Edit3), "7");
+}
+
+TEST_F(MouseFocusTest, AClickIsAPressAndAReleaseInsideTheControl) {
+  ASSERT_NE(Text(C::Edit7), "");
+  Click(C::Edit3);
+  EXPECT_EQ(Text(C::Edit3), "");
+  EXPECT_EQ(Text(C::Edit7), "") << "a click in a Home field empties the Home grid";
+
+  // Again, with the focus already there.
+  Type("5");
+  Click(C::Edit3);
+  EXPECT_EQ(Text(C::Edit3), "");
+
+  // Released outside: no click.
+  Type("5");
+  QTest::mousePress(Handle(), Qt::LeftButton, {}, At(C::Edit3));
+  QTest::mouseRelease(Handle(), Qt::LeftButton, {}, At(C::Edit1));
+  EXPECT_EQ(Text(C::Edit3), "5");
+
+  Click(C::Label24);
+  EXPECT_EQ(Text(C::Label24), "Distance (km)");
+  Click(C::Label24);
+  EXPECT_EQ(Text(C::Label24), "Distance (miles)");
+
+  window_->SetText(C::Edit3, " 54");
+  Click(C::Button1);
+  EXPECT_NE(Text(C::Edit7), "");
+}
+
+TEST_F(MouseFocusTest, DoubleClicksSwitchOnlyOnTheBareSurfaceOfAFrame) {
+  const struct {
+    const char* target;
+    Control control;
+    QPoint point;  // in the control; (-1, -1): its centre
+    bool home_switches;
+    bool destination_switches;
+  } cases[] = {
+      {"Panel1 surface", C::Panel1, {4, 220}, true, false},
+      {"Panel2 surface", C::Panel2, {180, 4}, false, true},
+      {"window surface", C::Window, {8, 235}, true, true},
+      {"window surface between frames", C::Window, {208, 100}, true, true},
+      {"Edit8 over Panel2", C::Edit8, {-1, -1}, false, false},
+      {"RadioGroup3 frame", C::RadioGroup3, {2, 2}, false, false},
+      {"label in Panel1", C::Label1, {-1, -1}, false, false},
+      {"label in Panel3", C::Label23, {-1, -1}, false, false},
+      {"Panel3 surface", C::Panel3, {4, 60}, false, false},
+      {"Edit1", C::Edit1, {-1, -1}, false, false},
+      {"Edit16", C::Edit16, {-1, -1}, false, false},
+  };
+  for (const auto& each : cases) {
+    const QPoint point =
+        each.point == QPoint(-1, -1) ? W(each.control)->rect().center() : each.point;
+    if (IsPanel(each.control) || each.control == C::Window) {
+      ASSERT_EQ(W(each.control)->childAt(point), nullptr) << each.target;
+    }
+    const bool home_before = window_->Tessaly().Home.DecimalFormat;
+    const bool destination_before = window_->Tessaly().Destination.DecimalFormat;
+    QTest::mouseDClick(Handle(), Qt::LeftButton, {}, At(each.control, point));
+    EXPECT_EQ(window_->Tessaly().Home.DecimalFormat, home_before != each.home_switches)
+        << each.target;
+    EXPECT_EQ(window_->Tessaly().Destination.DecimalFormat,
+              destination_before != each.destination_switches)
+        << each.target;
+    EXPECT_EQ(TakeErrors(), std::vector<std::string>{}) << each.target;
+  }
+}
+
+}  // namespace
+}  // namespace tessaly
