@@ -9,6 +9,8 @@
 
 namespace tessaly {
 
+// One row a kind of control.
+// clang-format off
 enum class Control {
   Window,
   Panel1, Panel2, Panel3,
@@ -21,6 +23,7 @@ enum class Control {
   RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4,
   Button1, Button2, Button3, Button4, Button5,
 };
+// clang-format on
 
 inline constexpr std::size_t kControlCount = 49;
 

@@ -3,9 +3,13 @@
 
 namespace tessaly {
 
-void TTessaly1::OnCreate() { FormCreate(); }
+void TTessaly1::OnCreate() {
+  FormCreate();
+}
 
-void TTessaly1::OnFirstShow() { FormShow(); }
+void TTessaly1::OnFirstShow() {
+  FormShow();
+}
 
 void TTessaly1::OnKeyDown(Control focused, KeyCode key, ShiftState shift) {
   FormKeyDown(key, shift);

@@ -71,16 +71,17 @@ constexpr ControlLayout kLayout[] = {
 };
 
 constexpr Control kTabOrder[] = {
-    C::Edit1,  C::Edit2,  C::Edit3,       C::Edit4,   C::Edit5,   C::Edit6,
-    C::RadioGroup1,       C::RadioGroup2, C::Edit7,   C::Button1, C::Button2,
-    C::Edit11, C::Edit12, C::Edit13,      C::RadioGroup4,         C::Edit14,
-    C::Button3,           C::Button4,     C::Edit15,  C::Edit16,  C::Button5,
-    C::Edit8,  C::Edit9,  C::Edit10,      C::RadioGroup3,
+    C::Edit1,       C::Edit2,  C::Edit3,   C::Edit4,       C::Edit5,  C::Edit6,  C::RadioGroup1,
+    C::RadioGroup2, C::Edit7,  C::Button1, C::Button2,     C::Edit11, C::Edit12, C::Edit13,
+    C::RadioGroup4, C::Edit14, C::Button3, C::Button4,     C::Edit15, C::Edit16, C::Button5,
+    C::Edit8,       C::Edit9,  C::Edit10,  C::RadioGroup3,
 };
 
 }  // namespace
 
-std::span<const ControlLayout> WindowLayout() { return kLayout; }
+std::span<const ControlLayout> WindowLayout() {
+  return kLayout;
+}
 
 const ControlLayout& LayoutOf(Control control) {
   const auto* found = std::find_if(std::begin(kLayout), std::end(kLayout),
@@ -89,6 +90,8 @@ const ControlLayout& LayoutOf(Control control) {
   return *found;
 }
 
-std::span<const Control> TabOrder() { return kTabOrder; }
+std::span<const Control> TabOrder() {
+  return kTabOrder;
+}
 
 }  // namespace tessaly

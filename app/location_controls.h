@@ -20,16 +20,14 @@ struct LocationControls {
 };
 
 inline constexpr LocationControls kHomeControls{
-    Control::Edit1,       Control::Edit2,       Control::Edit3,  Control::Edit4,
-    Control::Edit5,       Control::Edit6,       Control::RadioGroup1,
-    Control::RadioGroup2, Control::Edit7,       Control::Label4, Control::Label5,
-    Control::Label8,      Control::Label9,      Control::Panel1};
+    Control::Edit1,  Control::Edit2,       Control::Edit3,       Control::Edit4, Control::Edit5,
+    Control::Edit6,  Control::RadioGroup1, Control::RadioGroup2, Control::Edit7, Control::Label4,
+    Control::Label5, Control::Label8,      Control::Label9,      Control::Panel1};
 
 inline constexpr LocationControls kDestinationControls{
-    Control::Edit8,       Control::Edit9,        Control::Edit10,  Control::Edit11,
-    Control::Edit12,      Control::Edit13,       Control::RadioGroup3,
-    Control::RadioGroup4, Control::Edit14,       Control::Label12, Control::Label13,
-    Control::Label20,     Control::Label21,      Control::Panel2};
+    Control::Edit8,   Control::Edit9,       Control::Edit10,      Control::Edit11, Control::Edit12,
+    Control::Edit13,  Control::RadioGroup3, Control::RadioGroup4, Control::Edit14, Control::Label12,
+    Control::Label13, Control::Label20,     Control::Label21,     Control::Panel2};
 
 inline const LocationControls& ControlsOf(Side side) {
   return side == Side::Home ? kHomeControls : kDestinationControls;

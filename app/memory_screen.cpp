@@ -18,7 +18,9 @@ MemoryScreen::MemoryScreen() : focus_(Control::Button3) {
   texts_[Control::Window] = std::string(kWindowCaption);
 }
 
-std::string MemoryScreen::GetText(Control control) const { return texts_.at(control); }
+std::string MemoryScreen::GetText(Control control) const {
+  return texts_.at(control);
+}
 
 void MemoryScreen::SetText(Control control, const std::string& text) {
   std::string& current = texts_.at(control);
@@ -36,14 +38,24 @@ void MemoryScreen::SetItemIndex(Control radio_group, int index) {
   item_indexes_.at(radio_group) = ClampItemIndex(index);
 }
 
-void MemoryScreen::SetVisible(Control control, bool visible) { visible_.at(control) = visible; }
+void MemoryScreen::SetVisible(Control control, bool visible) {
+  visible_.at(control) = visible;
+}
 
-void MemoryScreen::SetWidth(Control control, int pixels) { widths_.at(control) = pixels; }
+void MemoryScreen::SetWidth(Control control, int pixels) {
+  widths_.at(control) = pixels;
+}
 
-void MemoryScreen::SetFocus(Control control) { focus_ = control; }
+void MemoryScreen::SetFocus(Control control) {
+  focus_ = control;
+}
 
-bool MemoryScreen::IsVisible(Control control) const { return visible_.at(control); }
+bool MemoryScreen::IsVisible(Control control) const {
+  return visible_.at(control);
+}
 
-int MemoryScreen::Width(Control control) const { return widths_.at(control); }
+int MemoryScreen::Width(Control control) const {
+  return widths_.at(control);
+}
 
 }  // namespace tessaly

@@ -40,9 +40,7 @@ class MemoryScreen : public WindowOperations {
   int AboutBoxesShown() const { return about_boxes_shown_; }
   bool Closed() const { return closed_; }
   // Every real text change, in order: for tests of write order.
-  const std::vector<std::pair<Control, std::string>>& TextChanges() const {
-    return text_changes_;
-  }
+  const std::vector<std::pair<Control, std::string>>& TextChanges() const { return text_changes_; }
 
  private:
   TTessaly1* tessaly_ = nullptr;

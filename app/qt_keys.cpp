@@ -72,15 +72,11 @@ std::optional<char> TypedCharacter(int qt_key, Qt::KeyboardModifiers modifiers,
     return static_cast<char>(qt_key - Qt::Key_A + 1);
   }
   switch (qt_key) {
-    case Qt::Key_Backspace:
-      return '\b';
+    case Qt::Key_Backspace: return '\b';
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return '\r';
-    case Qt::Key_Escape:
-      return kEscape;
-    default:
-      break;
+    case Qt::Key_Enter: return '\r';
+    case Qt::Key_Escape: return kEscape;
+    default: break;
   }
   if (text.isEmpty()) return std::nullopt;
   // Control characters in the text (X11's "\x7f" for Delete) type nothing.

@@ -21,11 +21,8 @@ bool TQtWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
   switch (event->type()) {
-    case QEvent::KeyPress:
-      return RouteKeyPress(widget, static_cast<QKeyEvent*>(event));
-    case QEvent::FocusIn:
-      RouteFocusIn(widget);
-      return false;
+    case QEvent::KeyPress: return RouteKeyPress(widget, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn: RouteFocusIn(widget); return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
       RouteMouseButton(widget, static_cast<QMouseEvent*>(event));
@@ -38,8 +35,7 @@ bool TQtWindow::eventFilter(QObject* watched, QEvent* event) {
       QToolTip::hideText();
       event->accept();
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

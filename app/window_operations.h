@@ -35,6 +35,8 @@ class WindowOperations {
 };
 
 // The item index the radio group keeps for a requested one.
-inline int ClampItemIndex(int index) { return index < -1 ? -1 : (index > 1 ? 1 : index); }
+inline int ClampItemIndex(int index) {
+  return index < -1 ? -1 : (index > 1 ? 1 : index);
+}
 
 }  // namespace tessaly

@@ -43,8 +43,12 @@ struct Location {
 };
 
 // Radio group item indexes: -1 (no selection) counts as north and east.
-inline bool IsSouth(int latitude_index) { return latitude_index == 1; }
-inline bool IsWest(int longitude_index) { return longitude_index == 0; }
+inline bool IsSouth(int latitude_index) {
+  return latitude_index == 1;
+}
+inline bool IsWest(int longitude_index) {
+  return longitude_index == 0;
+}
 
 double DmsToDegrees(std::int32_t degrees, std::int32_t minutes, std::int32_t seconds);
 inline double DmsToDegrees(const DmsAngle& angle) {

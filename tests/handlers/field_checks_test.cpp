@@ -42,13 +42,10 @@ enum class Kind { LatitudeDegrees, LongitudeDegrees, MinutesOrSeconds };
 Kind KindOf(Control field) {
   switch (field) {
     case Control::Edit1:
-    case Control::Edit8:
-      return Kind::LatitudeDegrees;
+    case Control::Edit8: return Kind::LatitudeDegrees;
     case Control::Edit4:
-    case Control::Edit11:
-      return Kind::LongitudeDegrees;
-    default:
-      return Kind::MinutesOrSeconds;
+    case Control::Edit11: return Kind::LongitudeDegrees;
+    default: return Kind::MinutesOrSeconds;
   }
 }
 

@@ -9,8 +9,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir runtime_dir;
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    QFile::setPermissions(runtime_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime_dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime_dir.path().toLocal8Bit());
   }
   QApplication application(argc, argv);

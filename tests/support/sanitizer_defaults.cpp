@@ -5,4 +5,6 @@ extern "C" const char* __lsan_default_options() {
   return "suppressions=" TESSALY_LSAN_SUPPRESSIONS ":print_suppressions=0";
 }
 
-extern "C" const char* __ubsan_default_options() { return "halt_on_error=1:print_stacktrace=1"; }
+extern "C" const char* __ubsan_default_options() {
+  return "halt_on_error=1:print_stacktrace=1";
+}

@@ -39,24 +39,12 @@ bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& bytes, std
     }
     if (++pos == line.size()) break;
     switch (line[pos]) {
-      case '\\':
-        bytes += '\\';
-        break;
-      case '"':
-        bytes += '"';
-        break;
-      case 'b':
-        bytes += '\b';
-        break;
-      case 'r':
-        bytes += '\r';
-        break;
-      case 'n':
-        bytes += '\n';
-        break;
-      case 't':
-        bytes += '\t';
-        break;
+      case '\\': bytes += '\\'; break;
+      case '"': bytes += '"'; break;
+      case 'b': bytes += '\b'; break;
+      case 'r': bytes += '\r'; break;
+      case 'n': bytes += '\n'; break;
+      case 't': bytes += '\t'; break;
       case 'x': {
         const int high = pos + 1 < line.size() ? HexValue(line[pos + 1]) : -1;
         const int low = pos + 2 < line.size() ? HexValue(line[pos + 2]) : -1;
@@ -68,9 +56,7 @@ bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& bytes, std
         pos += 2;
         break;
       }
-      default:
-        fault = std::string("unknown escape \\") + line[pos];
-        return false;
+      default: fault = std::string("unknown escape \\") + line[pos]; return false;
     }
   }
   fault = "text without its closing quote";
@@ -145,24 +131,12 @@ std::string Quote(std::string_view bytes) {
   std::string quoted = "\"";
   for (const char c : bytes) {
     switch (c) {
-      case '\\':
-        quoted += "\\\\";
-        break;
-      case '"':
-        quoted += "\\\"";
-        break;
-      case '\b':
-        quoted += "\\b";
-        break;
-      case '\r':
-        quoted += "\\r";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
+      case '\\': quoted += "\\\\"; break;
+      case '"': quoted += "\\\""; break;
+      case '\b': quoted += "\\b"; break;
+      case '\r': quoted += "\\r"; break;
+      case '\n': quoted += "\\n"; break;
+      case '\t': quoted += "\\t"; break;
       default: {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7f) {
