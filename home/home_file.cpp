@@ -1,6 +1,7 @@
 #include "home/home_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,6 +44,14 @@ class FileDescriptor {
   int fd_;
 };
 
+constexpr mode_t kNewFileMode = 0666;
+
+mode_t CurrentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
 // The temporary beside the home file; removed unless it was renamed into
 // place. Each step returns 0 or the errno of its failure.
 class TemporaryFile {
@@ -50,6 +59,9 @@ class TemporaryFile {
   explicit TemporaryFile(const std::string& target) : name_(target + ".XXXXXX") {
     fd_ = ::mkstemp(name_.data());
     creation_error_ = fd_ < 0 ? errno : 0;
+    // mkstemp makes the file private; the home file gets the mode of any new
+    // file of the user's.
+    if (fd_ >= 0) ::fchmod(fd_, kNewFileMode & ~CurrentUmask());
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <csignal>
@@ -174,6 +175,16 @@ TEST(SaveHomeFile, CreatesTheDirectoriesAndWritesExactlyTheText) {
   SaveHomeFile(file.string(), "1\r\n2");
   EXPECT_EQ(ReadBytes(file), "1\r\n2");
   EXPECT_EQ(Entries(directory), std::vector<std::string>{"tessaly2.ini"});
+}
+
+TEST(SaveHomeFile, GivesTheFileTheModeOfAnyNewFile) {
+  ScratchDirectory scratch;
+  const fs::path file = scratch.Path() / "tessaly2.ini";
+  const mode_t saved_mask = ::umask(022);
+  SaveHomeFile(file.string(), kStandardFile);
+  ::umask(saved_mask);
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write |
+                                                fs::perms::group_read | fs::perms::others_read);
 }
 
 TEST(SaveHomeFile, DirectoryThatCannotBeMadeIsReportedWithPathAndReason) {
