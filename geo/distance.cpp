@@ -8,6 +8,15 @@ namespace {
 
 constexpr double kHalf = 0.5;
 constexpr double kFullCircleDegrees = 360.0;
+constexpr double kPi = 3.14159265358979323846;
+
+// Below this C the two positions are antipodal to within a fifth of a second
+// of arc (C is about the square of the angle they miss it by), which covers
+// antipodes as the fields give them: 180 degrees through the window's degree
+// factor is not exactly pi.
+constexpr double kAntipodalC = 1e-12;
+// The geodesic between antipodes runs over a pole: half a meridian.
+constexpr double kHalfMeridianKm = kPi * kEquatorialRadiusKm * (1 - kFlattening / 2);
 
 double Squared(double x) {
   return x * x;
@@ -44,9 +53,9 @@ double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2) {
   const double cos2_l = Squared(std::cos(l));
 
   const double s = sin2_g * cos2_l + cos2_f * sin2_l;
-  // Never 0 for finite positions: cos of a double is never exactly 0, so
-  // cos²G·cos²L is positive. Antipodes need no case of their own.
   const double c = cos2_g * cos2_l + sin2_f * sin2_l;
+  // At the antipodes C goes to 0 and H1 = (3R - 1) / 2C without bound.
+  if (c < kAntipodalC) return kHalfMeridianKm;
   const double w = std::atan(std::sqrt(s / c));
   // Coinciding positions (s == 0), or ones closer than a double resolves:
   // the quotients below would be 0/0.

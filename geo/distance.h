@@ -14,8 +14,8 @@ inline constexpr double kMilesPerKilometre = 0.6213693;
 inline constexpr double kKilometresPerKilometre = 1.0;
 
 // Andoyer's approximation, in kilometres; positions in radians, north and
-// east positive. Coinciding positions give 0; any finite positions give a
-// finite distance (antipodes included: pole to pole is the half meridian).
+// east positive. Coinciding positions give 0 and antipodes the half
+// meridian, where the approximation itself has no value.
 double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2);
 
 struct Headings {

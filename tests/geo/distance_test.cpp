@@ -149,6 +149,34 @@ TEST(DistanceAndHeadings, AreZeroForCoincidingPositions) {
 // Half the length of a meridian, the pole-to-pole distance.
 const double kHalfMeridianKm = kPi * kEquatorialRadiusKm * (1 - kFlattening / 2);
 
+TEST(EllipsoidDistance, IsTheHalfMeridianBetweenAntipodes) {
+  const struct {
+    const char* name;
+    Position from, to;
+    const char* km;
+  } cases[] = {
+      {"pole to pole", {Radians({90, 0, 0, N}), 0}, {Radians({90, 0, 0, S}), 0}, " 20003.9"},
+      {"on the equator", {0, 0}, {0, Radians({180, 0, 0, E})}, " 20003.9"},
+      {"on the equator, across the date line",
+       {0, Radians({90, 0, 0, W})},
+       {0, Radians({90, 0, 0, E})},
+       " 20003.9"},
+      {"mid latitudes",
+       {Radians({45, 0, 0, N}), Radians({30, 0, 0, W})},
+       {Radians({45, 0, 0, S}), Radians({150, 0, 0, E})},
+       " 20003.9"},
+      {"in exact radians", {kPi / 4, -kPi / 6}, {-kPi / 4, 5 * kPi / 6}, " 20003.9"},
+      // One second of arc short of the antipode the approximation applies
+      // again, with its own error there.
+      {"a second short on the equator", {0, 0}, {0, Radians({179, 59, 59, E})}, " 20037.5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(OneDecimalText(EllipsoidDistance(c.from.lat, c.from.lon, c.to.lat, c.to.lon)), c.km);
+    EXPECT_EQ(OneDecimalText(EllipsoidDistance(c.to.lat, c.to.lon, c.from.lat, c.from.lon)), c.km);
+  }
+}
+
 TEST(DistanceAndHeadings, StayFiniteForAntipodes) {
   const struct {
     const char* name;
