@@ -87,9 +87,15 @@ void TTessaly1::SaveHome1Click() {
 void TTessaly1::RecallHome1Click() {
   const LocationControls& home = kHomeControls;
   const std::array<Control, 6> fields = CoordinateFields(home);
-  // The recall changes the flags; the Destination is converted only when it
-  // showed the other format.
+  // The recall changes the flags. The Destination goes through its switch
+  // unless it already shows the recalled format with values in its degree
+  // fields: converting those again would read decimal degrees as whole ones.
   const bool destination_was_decimal = Destination.DecimalFormat;
+  const auto destination_needs_switch = [&](bool decimal) {
+    const LocationControls& destination = kDestinationControls;
+    return destination_was_decimal != decimal || window_.GetText(destination.LatDegrees).empty() ||
+           window_.GetText(destination.LonDegrees).empty();
+  };
   const std::optional<std::string> contents = LoadHomeFile(HomeFilePath);
 
   if (!contents) {
@@ -101,7 +107,16 @@ void TTessaly1::RecallHome1Click() {
     window_.SetItemIndex(home.LonGroup, kWestItem);
     // Flags, fields and layouts agree, whatever was shown before.
     ShowFormatLayout(Side::Home, false);
-    if (destination_was_decimal) ApplyFormat(Side::Destination, false);
+    if (destination_was_decimal) {
+      // A recall without a file reports nothing: degrees that are no numbers
+      // stay as they are, in the layout of the flag.
+      try {
+        ApplyFormat(Side::Destination, false);
+      } catch (const TessalyError&) {
+        Destination.DecimalFormat = false;
+        ShowFormatLayout(Side::Destination, false);
+      }
+    }
   } else {
     const HomeFileLines lines = SplitHomeFileLines(*contents);
     const auto field_text = [&lines](std::size_t line) { return " " + lines[line]; };
@@ -126,7 +141,7 @@ void TTessaly1::RecallHome1Click() {
       for (std::size_t i = 0; i < fields.size(); ++i) window_.SetText(fields[i], texts[i]);
     }
     ShowFormatLayout(Side::Home, decimal);
-    if (destination_was_decimal != decimal) ApplyFormat(Side::Destination, decimal);
+    if (destination_needs_switch(decimal)) ApplyFormat(Side::Destination, decimal);
   }
   // The old headings and distance no longer apply.
   window_.SetText(Control::Edit15, "");

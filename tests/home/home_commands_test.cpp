@@ -369,8 +369,18 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
   const Texts6 kDecimal{" 12.5000000", "7", "7", " 45.2500000", "7", "7"};
   const Texts6 kDms{"12", "30", "0", "45", "15", "0"};
   const Texts6 kEmpty{};
-  const std::array<Case, 6> kCases{{
+  const std::array<Case, 8> kCases{{
       {"decimal stays", true, kDecimal, true, kDecimal},
+      {"decimal without degrees is switched",
+       true,
+       {"", "7", "7", " 45.2500000", "7", "7"},
+       true,
+       {" 0.1186111", "7", "7", " 0.1186111", "7", "7"}},
+      {"dms without degrees",
+       false,
+       {"", "30", "0", "45", "15", "0"},
+       false,
+       {"", "30", "0", "45", "15", "0"}},
       {"dms stays", false, kDms, false, kDms},
       {"dms to decimal", false, kDms, true, {" 12.5000000", "30", "0", " 45.2500000", "15", "0"}},
       {"decimal to dms", true, kDecimal, false, {" 12", " 30", " 0", " 45", " 15", " 0"}},
@@ -410,6 +420,27 @@ TEST_F(HomeCommandsTest, RecallWithoutFileBringsBothLocationsIntoDms) {
   EXPECT_TRUE(w.ShowsLayout(Side::Home, false));
   EXPECT_EQ(w.Get(kDestinationFields), (Texts6{" 12", " 30", " 0", " 45", " 15", " 0"}));
   EXPECT_TRUE(w.ShowsLayout(Side::Destination, false));
+}
+
+// Nothing a recall without a file meets is reported, and the old results go
+// in every case.
+TEST_F(HomeCommandsTest, RecallWithoutFileIsSilentWhateverTheDestinationHolds) {
+  Window w(directory);
+  w.tessaly.Destination.DecimalFormat = true;
+  w.ShowLayout(Side::Destination, true);
+  const Texts6 unreadable{" 52.5208333..", "", "", " 13.375", "", ""};
+  w.Set(kDestinationFields, unreadable);
+  w.screen.SetText(Control::Edit15, " 47.1  :  296.1");
+  w.screen.SetText(Control::Edit16, " 3879.8");
+
+  EXPECT_TRUE(RunGuarded(w.screen, [&w] { w.tessaly.RecallHome1Click(); }));
+
+  EXPECT_EQ(w.screen.Errors(), std::vector<std::string>{});
+  EXPECT_FALSE(w.tessaly.Destination.DecimalFormat);
+  EXPECT_EQ(w.Get(kDestinationFields), unreadable);
+  EXPECT_TRUE(w.ShowsLayout(Side::Destination, false));
+  EXPECT_EQ(w.screen.GetText(Control::Edit15), "");
+  EXPECT_EQ(w.screen.GetText(Control::Edit16), "");
 }
 
 }  // namespace

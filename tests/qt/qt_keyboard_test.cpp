@@ -54,11 +54,12 @@ TEST_F(KeyboardTest, EnterRunsTheEnterCommandFromEveryControlButAButton) {
     Focus(each.focus);
     Key(each.key, each.modifiers);
     // Both locators decoded (FN31pr lies at 41 N, JO62qm at 52 N), then the
-    // distance shown; the Enter character itself went nowhere.
+    // distance shown (worked out by hand from the two cell centres); the
+    // Enter character itself went nowhere.
     EXPECT_EQ(Text(C::Edit1), " 41");
     EXPECT_EQ(Text(C::Edit8), " 52");
-    EXPECT_NE(Text(C::Edit15), "");
-    EXPECT_NE(Text(C::Edit16), "");
+    EXPECT_EQ(Text(C::Edit15), " 47.1  :  296.1");
+    EXPECT_EQ(Text(C::Edit16), " 3879.8");
     EXPECT_EQ(Text(C::Edit14), " JO62qm");
   }
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
