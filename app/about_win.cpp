@@ -1,6 +1,7 @@
 #include "app/about_win.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -76,6 +77,14 @@ TAboutWin::TAboutWin(QWidget* parent) : QDialog(parent) {
   ok->setGeometry(kOkButtonGeometry);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutWin::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace tessaly

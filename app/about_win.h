@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <string_view>
+
+class QKeyEvent;
 
 namespace tessaly {
 
@@ -14,6 +17,10 @@ class TAboutWin : public QDialog {
 
  public:
   explicit TAboutWin(QWidget* parent);
+
+ protected:
+  // Only OK and the close box end the about box; Escape does not.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tessaly

@@ -32,6 +32,7 @@ constexpr std::pair<int, KeyCode> kKeyCodes[] = {
 constexpr KeyCode kFirstFunctionKeyCode = 112;  // F1
 constexpr int kFunctionKeyCount = 12;
 constexpr char kEscape = '\x1b';
+constexpr char kDelete = '\x7f';
 
 bool IsLetterKey(int qt_key) {
   return qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z;
@@ -72,7 +73,9 @@ std::optional<char> TypedCharacter(int qt_key, Qt::KeyboardModifiers modifiers,
     return static_cast<char>(qt_key - Qt::Key_A + 1);
   }
   switch (qt_key) {
-    case Qt::Key_Backspace: return '\b';
+    // Ctrl+Backspace types DEL, which no coordinate field takes, rather than
+    // deleting a word.
+    case Qt::Key_Backspace: return modifiers.testFlag(Qt::ControlModifier) ? kDelete : '\b';
     case Qt::Key_Return:
     case Qt::Key_Enter: return '\r';
     case Qt::Key_Escape: return kEscape;

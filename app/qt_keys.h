@@ -25,7 +25,7 @@ ShiftState ShiftStateOf(int qt_key, Qt::KeyboardModifiers modifiers);
 bool IsButtonPressKey(int qt_key, Qt::KeyboardModifiers modifiers);
 
 // The 8-bit character the key types, if it types one: Ctrl+letter its control
-// character, Backspace '\b', Enter '\r', Escape '\x1b', otherwise the first
+// character, Backspace '\b' (with Ctrl DEL, '\x7f'), Enter '\r', Escape '\x1b', otherwise the first
 // printable character of `text` ('\0' when it has no 8-bit code). Keys that
 // only move or delete (Delete, arrows, Home, End, function keys) type nothing.
 std::optional<char> TypedCharacter(int qt_key, Qt::KeyboardModifiers modifiers,

@@ -137,6 +137,7 @@ QWidget* TQtWindow::AddControl(const ControlLayout& row) {
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->setAcceptDrops(false);
       }
+      widgets_->texts_seen[row.control] = edit->text();
       connect(edit, &QLineEdit::textChanged, this,
               [this, control = row.control] { OnUserTextChanged(control); });
       return edit;
@@ -233,6 +234,7 @@ void TQtWindow::SetText(Control control, const std::string& text) {
     ++widgets_->program_writes;
     edit->setText(value);
     --widgets_->program_writes;
+    widgets_->texts_seen[control] = value;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     if (label->text() == value) return;
     label->setText(value);
@@ -250,6 +252,11 @@ void TQtWindow::SetText(Control control, const std::string& text) {
 
 void TQtWindow::OnUserTextChanged(Control control) {
   if (widgets_->program_writes > 0) return;
+  // QLineEdit also signals a selection typed over with the text it held.
+  const QString text = static_cast<QLineEdit*>(Widget(control))->text();
+  QString& seen = widgets_->texts_seen[control];
+  if (text == seen) return;
+  seen = text;
   RunGuarded(*this, [&] { tessaly_.OnTextChanged(control); });
 }
 
@@ -262,7 +269,11 @@ void TQtWindow::SetItemIndex(Control radio_group, int index) {
 }
 
 void TQtWindow::SetVisible(Control control, bool visible) {
-  Widget(control)->setVisible(visible);
+  QWidget* widget = Widget(control);
+  // A hidden field is not left by the user: the focus Qt moves off it runs
+  // no leave check, neither there nor in the next field it passes through.
+  if (!visible && widget->hasFocus()) widgets_->focused.reset();
+  widget->setVisible(visible);
 }
 
 void TQtWindow::SetWidth(Control control, int pixels) {

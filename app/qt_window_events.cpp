@@ -3,6 +3,7 @@
 // handlers before a typed character, a leave check only when the focus moves
 // on to another control of the window.
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolTip>
@@ -63,8 +64,14 @@ bool TQtWindow::RouteKeyPress(QWidget* receiver, const QKeyEvent* event) {
   char kept = '\0';
   const bool key_typed_done =
       RunGuarded(*this, [&] { kept = tessaly_.OnKeyTyped(*focused, *typed); });
-  // The field's filter keeps a character or drops it; it never swaps one in.
-  return !key_typed_done || kept == '\0';
+  if (!key_typed_done || kept == '\0') return true;
+  // The field acts on the character: a backspace typed as Ctrl+H deletes as
+  // the Backspace key does.
+  if (kept == '\b' && key != Qt::Key_Backspace) {
+    static_cast<QLineEdit*>(receiver)->backspace();
+    return true;
+  }
+  return false;
 }
 
 // A field is left when the focus arrives at another control of the window.

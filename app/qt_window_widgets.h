@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <map>
 #include <optional>
 #include <set>
@@ -21,9 +22,10 @@ struct TQtWindow::Widgets {
   std::set<const QWidget*> hintless;         // no hint shows over these at all
   std::map<MenuItem, QAction*> menu;
   TAboutWin* about = nullptr;
-  std::optional<Control> focused;  // the control that last held the keyboard focus
-  QPointer<QWidget> pressed;       // an edit or label under a left press not yet released
-  int program_writes = 0;          // text changes now under way are the program's own
+  std::optional<Control> focused;         // the control that last held the keyboard focus
+  QPointer<QWidget> pressed;              // an edit or label under a left press not yet released
+  int program_writes = 0;                 // text changes now under way are the program's own
+  std::map<Control, QString> texts_seen;  // each edit's text as its handlers last saw it
 };
 
 }  // namespace tessaly

@@ -32,6 +32,19 @@ TEST_F(QtWindowTest, AboutIsModalAndReturnsOnlyWhenClosed) {
   }
 }
 
+TEST_F(QtWindowTest, EscapeDoesNotCloseTheAboutBox) {
+  Start();
+  bool open_after_escape = false;
+  WhenModalShows([&](QWidget* modal) {
+    QTest::keyClick(modal, Qt::Key_Escape);
+    open_after_escape = modal->isVisible();
+  });
+  window_->MenuAction(MenuItem::About)->trigger();
+  EXPECT_TRUE(modal_seen_);
+  EXPECT_TRUE(open_after_escape);
+  EXPECT_TRUE(window_->AboutBox().isHidden());  // closed by OK afterwards
+}
+
 TEST_F(QtWindowTest, AboutBoxShowsItsTextsInsideTheFrameAndTheIcon) {
   TAboutWin& about = window_->AboutBox();
   EXPECT_EQ(about.windowTitle(), "About Tessaly");

@@ -192,12 +192,43 @@ TEST_F(KeyboardTest, TextChangedRunsOnlyOnARealChange) {
   Type("1");
   EXPECT_EQ(Text(C::Edit4), "");
 
+  // Typing over a selection with the text it held changes nothing.
+  window_->SetText(C::Edit5, "5");
+  Focus(C::Edit5);
+  qobject_cast<QLineEdit*>(W(C::Edit5))->selectAll();
+  window_->SetText(C::Edit4, "200");
+  Type("5");
+  EXPECT_EQ(Text(C::Edit5), "5");
+  EXPECT_EQ(Text(C::Edit4), "200");
+
   // Writing the same text leaves the caret where it was.
   auto* edit = qobject_cast<QLineEdit*>(W(C::Edit1));
   window_->SetText(C::Edit1, "45");
   edit->setCursorPosition(0);
   window_->SetText(C::Edit1, "45");
   EXPECT_EQ(edit->cursorPosition(), 0);
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+}
+
+// The field acts on the character its filter kept, not on the key: Ctrl+H is
+// a backspace, Ctrl+Backspace types DEL, which the filter drops.
+TEST_F(KeyboardTest, BackspaceCharactersDeleteOneCharacterWhateverTheKey) {
+  const struct {
+    Qt::KeyboardModifiers modifiers;
+    Qt::Key key;
+    const char* left;
+  } cases[] = {
+      {Qt::NoModifier, Qt::Key_Backspace, "12"},
+      {Qt::ControlModifier, Qt::Key_H, "12"},
+      {Qt::ControlModifier, Qt::Key_Backspace, "12 34"},
+  };
+  for (const auto& each : cases) {
+    window_->SetText(C::Edit1, "12 34");
+    Focus(C::Edit1);
+    Key(Qt::Key_End);
+    for (int i = 0; i < 3; ++i) Key(each.key, each.modifiers);
+    EXPECT_EQ(Text(C::Edit1), each.left);
+  }
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
 }
 

@@ -30,6 +30,7 @@ TEST(TypedCharacter, AgreesForX11AndTestEventsAndLeavesPlainKeysAlone) {
       {"Ctrl+point", Qt::Key_Period, Qt::ControlModifier, ".", '.'},
       {"backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", '\b'},
       {"backspace without text", Qt::Key_Backspace, Qt::NoModifier, "", '\b'},
+      {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, "", '\x7f'},
       {"return", Qt::Key_Return, Qt::NoModifier, "\r", '\r'},
       {"keypad enter", Qt::Key_Enter, Qt::KeypadModifier, "\r", '\r'},
       {"escape", Qt::Key_Escape, Qt::NoModifier, "\x1b", '\x1b'},

@@ -166,5 +166,23 @@ TEST_F(MouseFocusTest, DoubleClicksSwitchOnlyOnTheBareSurfaceOfAFrame) {
   }
 }
 
+// A switch to decimal degrees hides the minute and second fields; the one
+// that had the focus was not left by the user and is not checked, nor is any
+// field the focus passes on its way out.
+TEST_F(MouseFocusTest, HidingTheFocusedFieldRunsNoLeaveCheck) {
+  Start();
+  for (Control focused : {C::Edit2, C::Edit5}) {
+    SCOPED_TRACE(ControlName(focused));
+    window_->SetText(C::Edit2, " ");   // no whole number: a check would report it
+    window_->SetText(C::Edit6, "75");  // above 59: a check would empty it
+    Focus(focused);
+    window_->Tessaly().Panel1DblClick();
+    EXPECT_FALSE(W(focused)->isVisible());
+    EXPECT_EQ(Text(C::Edit6), "75");
+    EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
+    window_->Tessaly().Panel1DblClick();  // back to degrees, minutes, seconds
+  }
+}
+
 }  // namespace
 }  // namespace tessaly
