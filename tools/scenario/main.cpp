@@ -57,7 +57,12 @@ int main(int argc, char** argv) {
       ++failed;
       continue;
     }
-    for (const scenario::Case& script_case : scenario::ParseScript(file, in)) {
+    const std::vector<scenario::Case> cases = scenario::ParseScript(file, in);
+    if (cases.empty()) {
+      Report(file, file, {false, 0, "no case in the file"});
+      ++failed;
+    }
+    for (const scenario::Case& script_case : cases) {
       const scenario::CaseResult result = scenario::RunCase(script_case);
       Report(script_case.name, file, result);
       ++(result.passed ? passed : failed);

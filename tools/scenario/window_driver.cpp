@@ -61,6 +61,7 @@ WindowDriver::~WindowDriver() {
 }
 
 void WindowDriver::Start() {
+  if (Closed()) Fail("the window was closed; restart starts a new one");
   if (window_) Fail("the window is already running");
   started_ = true;
   try {
