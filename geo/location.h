@@ -43,11 +43,16 @@ struct Location {
 };
 
 // Radio group item indexes: -1 (no selection) counts as north and east.
+// The hemisphere radio groups' item indexes.
+inline constexpr std::int32_t kNorth = 0, kSouth = 1;  // latitude group
+inline constexpr std::int32_t kWest = 0, kEast = 1;    // longitude group
+inline constexpr std::int32_t kNoSelection = -1;
+
 inline bool IsSouth(int latitude_index) {
-  return latitude_index == 1;
+  return latitude_index == kSouth;
 }
 inline bool IsWest(int longitude_index) {
-  return longitude_index == 0;
+  return longitude_index == kWest;
 }
 
 double DmsToDegrees(std::int32_t degrees, std::int32_t minutes, std::int32_t seconds);

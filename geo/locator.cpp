@@ -126,11 +126,6 @@ constexpr std::string_view kNoSeconds = " 00";
 constexpr std::string_view kNoMinutes = " 00";
 constexpr std::string_view kHalfDegreeMinutes = " 30";
 
-constexpr std::int32_t kNorth = 0;
-constexpr std::int32_t kSouth = 1;
-constexpr std::int32_t kWest = 0;
-constexpr std::int32_t kEast = 1;
-
 std::int32_t LetterIndex(char c) {
   const std::size_t found = kLocatorLetters.find(c);
   return found == std::string_view::npos ? -1 : static_cast<std::int32_t>(found);

@@ -61,9 +61,8 @@ void TTessaly1::CalcLatLon(Side side) {
   if (Record(side).DecimalFormat) ApplyFormat(side, true);
   // An invalid locator selects "N" and "W": only a decoded south or east
   // selects the second item.
-  constexpr int kSecondItem = 1;
-  window_.SetItemIndex(fields.LatGroup, decoded.LatHemisphere == kSecondItem ? kSecondItem : 0);
-  window_.SetItemIndex(fields.LonGroup, decoded.LonHemisphere == kSecondItem ? kSecondItem : 0);
+  window_.SetItemIndex(fields.LatGroup, decoded.LatHemisphere == kSouth ? kSouth : kNorth);
+  window_.SetItemIndex(fields.LonGroup, decoded.LonHemisphere == kEast ? kEast : kWest);
   window_.SetText(fields.Grid, decoded.Locator);
 }
 

@@ -18,10 +18,6 @@ namespace {
 constexpr std::array<std::string_view, 6> kDefaultHomeTexts{" 38", " 00", " 54",
                                                             " 78", " 38", " 15"};
 constexpr std::array<std::int32_t, 6> kDefaultHomeValues{38, 0, 54, 78, 38, 15};
-constexpr int kNorthItem = 0;
-constexpr int kSouthItem = 1;
-constexpr int kWestItem = 0;
-constexpr int kEastItem = 1;
 constexpr std::int32_t kFlagSet = 1;
 
 // Seconds, then minutes, then degrees: of several unreadable texts the
@@ -76,8 +72,8 @@ void TTessaly1::SaveHome1Click() {
   values.LonMinutes = lon.Minutes;
   values.LonSeconds = lon.Seconds;
   // No selection is north and east everywhere else, so it is saved that way.
-  values.LatHemisphere = IsSouth(window_.GetItemIndex(home.LatGroup)) ? kSouthItem : kNorthItem;
-  values.LonHemisphere = IsWest(window_.GetItemIndex(home.LonGroup)) ? kWestItem : kEastItem;
+  values.LatHemisphere = IsSouth(window_.GetItemIndex(home.LatGroup)) ? kSouth : kNorth;
+  values.LonHemisphere = IsWest(window_.GetItemIndex(home.LonGroup)) ? kWest : kEast;
   values.Format = Home.DecimalFormat && Destination.DecimalFormat ? kFlagSet : 0;
   values.Unit = DistanceFactor != kKilometresPerKilometre ? kFlagSet : 0;
 
@@ -103,8 +99,8 @@ void TTessaly1::RecallHome1Click() {
     for (std::size_t i = 0; i < fields.size(); ++i) {
       window_.SetText(fields[i], std::string(kDefaultHomeTexts[i]));
     }
-    window_.SetItemIndex(home.LatGroup, kNorthItem);
-    window_.SetItemIndex(home.LonGroup, kWestItem);
+    window_.SetItemIndex(home.LatGroup, kNorth);
+    window_.SetItemIndex(home.LonGroup, kWest);
     // Flags, fields and layouts agree, whatever was shown before.
     ShowFormatLayout(Side::Home, false);
     if (destination_was_decimal) {

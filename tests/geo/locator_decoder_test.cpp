@@ -13,11 +13,6 @@
 namespace tessaly {
 namespace {
 
-constexpr std::int32_t kNorth = 0;
-constexpr std::int32_t kSouth = 1;
-constexpr std::int32_t kWest = 0;
-constexpr std::int32_t kEast = 1;
-
 std::string Describe(const DecodedLocator& d) {
   return "[" + d.Locator + "] lat [" + d.LatDegrees + "][" + d.LatMinutes + "][" + d.LatSeconds +
          "] " + std::to_string(d.LatHemisphere) + " lon [" + d.LonDegrees + "][" + d.LonMinutes +

@@ -6,17 +6,13 @@
 #include <limits>
 #include <string>
 
+#include "geo/location.h"
 #include "geo/locator.h"
 #include "tests/geo/locator_cells.h"
 
 namespace tessaly {
 namespace {
 
-constexpr std::int32_t kNorth = 0;
-constexpr std::int32_t kSouth = 1;
-constexpr std::int32_t kWest = 0;
-constexpr std::int32_t kEast = 1;
-constexpr std::int32_t kNone = -1;
 constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
 
@@ -42,7 +38,7 @@ TEST(LatLonToLocator, EncodesKnownPlacesAndEdges) {
       {"origin south west", {0, 0, 0, kSouth, 0, 0, 0, kWest}, " II99xx"},
       {"largest field values", {89, 59, 59, kNorth, 179, 59, 59, kEast}, " RR99xx"},
       {"largest field values south west", {89, 59, 59, kSouth, 179, 59, 59, kWest}, " AA00aa"},
-      {"no selection is north and east", {0, 0, 0, kNone, 0, 0, 0, kNone}, " JJ00aa"},
+      {"no selection is north and east", {0, 0, 0, kNoSelection, 0, 0, 0, kNoSelection}, " JJ00aa"},
       {"empty fields with N and W", {0, 0, 0, kNorth, 0, 0, 0, kWest}, " IJ90xa"},
       {"sign of the degrees ignored", {-41, 42, 52, kNorth, -72, 43, 37, kWest}, " FN31pr"},
       {"other indexes are north and east", {0, 0, 0, 2, 0, 0, 0, kIntMin}, " JJ00aa"},
@@ -113,7 +109,7 @@ TEST(LatLonToLocator, CarriesPartsOutOfRangeBeforeEncoding) {
 TEST(LatLonToLocator, PutsTheLimitsIntoTheEdgeCellsOfTheirHemisphere) {
   EXPECT_EQ(Encode({90, 0, 0, kNorth, 180, 0, 0, kEast}), " RR99xx");
   EXPECT_EQ(Encode({90, 0, 0, kSouth, 180, 0, 0, kWest}), " AA00aa");
-  EXPECT_EQ(Encode({-90, 0, 0, kNone, -180, 0, 0, kNone}), " RR99xx");
+  EXPECT_EQ(Encode({-90, 0, 0, kNoSelection, -180, 0, 0, kNoSelection}), " RR99xx");
 }
 
 TEST(LatLonToLocator, ReportsAnErrorBeyondTheLimitsOrBelowZero) {

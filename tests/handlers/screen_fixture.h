@@ -15,9 +15,6 @@
 
 namespace tessaly {
 
-// Radio group items as the user sees them.
-inline constexpr int kNorth = 0, kSouth = 1, kWest = 0, kEast = 1, kNoSelection = -1;
-
 // Latitude degrees, minutes, seconds, then longitude degrees, minutes, seconds.
 using CoordinateTexts = std::array<std::string, 6>;
 
