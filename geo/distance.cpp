@@ -1,6 +1,7 @@
 #include "geo/distance.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace tessaly {
 
@@ -8,7 +9,6 @@ namespace {
 
 constexpr double kHalf = 0.5;
 constexpr double kFullCircleDegrees = 360.0;
-constexpr double kPi = 3.14159265358979323846;
 
 // Below this C the two positions are antipodal to within a fifth of a second
 // of arc (C is about the square of the angle they miss it by), which covers
@@ -16,7 +16,7 @@ constexpr double kPi = 3.14159265358979323846;
 // factor is not exactly pi.
 constexpr double kAntipodalC = 1e-12;
 // The geodesic between antipodes runs over a pole: half a meridian.
-constexpr double kHalfMeridianKm = kPi * kEquatorialRadiusKm * (1 - kFlattening / 2);
+constexpr double kHalfMeridianKm = std::numbers::pi * kEquatorialRadiusKm * (1 - kFlattening / 2);
 
 double Squared(double x) {
   return x * x;

@@ -8,13 +8,12 @@
 #include <string_view>
 #include <system_error>
 
+#include "geo/error.h"
 #include "geo/location.h"
 
 namespace tessaly {
 
 namespace {
-
-constexpr char kLeadingBlank = ' ';
 
 constexpr int kDegreeDecimals = 7;
 constexpr int kDegreeSignificantDigits = 10;
@@ -47,7 +46,12 @@ void IncrementDigits(std::string& digits) {
 std::string WholeNumberText(std::int64_t value) {
   std::array<char, 24> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return kLeadingBlank + std::string(buffer.data(), result.ptr);
+  return kBlank + std::string(buffer.data(), result.ptr);
+}
+
+std::string TwoDigitText(std::int32_t value) {
+  if (value >= 0 && value <= 9) return {kBlank, '0', static_cast<char>('0' + value)};
+  return WholeNumberText(value);
 }
 
 std::string DecimalDegreeText(double degrees) {
@@ -82,7 +86,7 @@ std::string DecimalDegreeText(double degrees) {
   const std::string_view fraction = std::string_view(digits).substr(whole_digits);
 
   const bool rounds_to_zero = digits.find_first_not_of('0') == std::string::npos;
-  std::string text(1, kLeadingBlank);
+  std::string text(1, kBlank);
   if (degrees < 0 && !rounds_to_zero) text += '-';
   text.append(whole);
   text += '.';
@@ -99,7 +103,7 @@ std::string OneDecimalText(double value) {
                                     std::chars_format::fixed, kOneDecimal);
   std::string_view number(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
   if (number == "-0.0") number.remove_prefix(1);
-  return kLeadingBlank + std::string(number);
+  return kBlank + std::string(number);
 }
 
 }  // namespace tessaly

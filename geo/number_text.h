@@ -10,6 +10,10 @@ namespace tessaly {
 // " 38", " 0", " -7".
 std::string WholeNumberText(std::int64_t value);
 
+// " 00", " 07", " 45": at least two digits, as a decoded locator's seconds
+// show.
+std::string TwoDigitText(std::int32_t value);
+
 // " 38.5000000": rounded to at most 10 significant digits and at most 7
 // decimals, halves away from zero, then written with exactly 7 decimals.
 // Never "-0.0000000"; a value that is not finite throws TessalyError.

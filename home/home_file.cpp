@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "geo/location.h"
+#include "geo/error.h"
 
 namespace tessaly {
 
@@ -164,6 +164,19 @@ std::int32_t LineInteger(std::string_view line) {
   const std::int64_t value = negative ? -magnitude : magnitude;
   return static_cast<std::int32_t>(
       std::min<std::int64_t>(value, std::numeric_limits<std::int32_t>::max()));
+}
+
+RecalledHome ParseHomeFile(std::string_view contents) {
+  constexpr std::int32_t kFlagSet = 1;
+  const HomeFileLines lines = SplitHomeFileLines(contents);
+  RecalledHome home;
+  home.Latitude = {lines[0], lines[1], lines[2]};
+  home.LatHemisphere = LineInteger(lines[3]);
+  home.Longitude = {lines[4], lines[5], lines[6]};
+  home.LonHemisphere = LineInteger(lines[7]);
+  home.DecimalFormat = LineInteger(lines[8]) == kFlagSet;
+  home.Miles = LineInteger(lines[9]) == kFlagSet;
+  return home;
 }
 
 std::optional<std::string> LoadHomeFile(const std::string& path) {

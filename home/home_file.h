@@ -46,6 +46,20 @@ HomeFileLines SplitHomeFileLines(std::string_view contents);
 // no digits gives 0, and a value beyond the 32-bit range is held at its end.
 std::int32_t LineInteger(std::string_view line);
 
+// What the recall takes from the file, the mirror of HomeFileValues: the
+// coordinate lines as texts (put into the fields unread, or read there), the
+// others as numbers.
+struct RecalledHome {
+  std::array<std::string, 3> Latitude;   // degrees, minutes, seconds; 3 characters at most
+  std::int32_t LatHemisphere = 0;        // as written: the radio group clamps it
+  std::array<std::string, 3> Longitude;  // likewise
+  std::int32_t LonHemisphere = 0;
+  bool DecimalFormat = false;  // format line 1; anything else is degrees/minutes/seconds
+  bool Miles = false;          // unit line 1; anything else, a missing line too, is kilometres
+};
+
+RecalledHome ParseHomeFile(std::string_view contents);
+
 // The file's bytes, or nothing when it cannot be read (missing, a directory,
 // no permission).
 std::optional<std::string> LoadHomeFile(const std::string& path);

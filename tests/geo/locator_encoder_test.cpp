@@ -148,7 +148,6 @@ TEST(LatLonToLocator, ReportsAnErrorBeyondTheLimitsOrBelowZero) {
 // point, worked out in whole seconds.
 TEST(LatLonToLocator, PlacesEveryFieldInputInTheCellThatHoldsIt) {
   const std::int32_t seconds[] = {0, 1, 29, 30, 31, 59, 60};
-  int checked = 0;
   for (std::int32_t degrees = 0; degrees < 180; ++degrees) {
     for (std::int32_t minutes = 0; minutes < 60; ++minutes) {
       for (std::int32_t second : seconds) {
@@ -174,12 +173,10 @@ TEST(LatLonToLocator, PlacesEveryFieldInputInTheCellThatHoldsIt) {
                     ExpectedLocator(std::min(magnitude, kLatitudeLimitSeconds - 1),
                                     hemisphere == kSouth, lat_seconds, lat_hemisphere == kWest))
               << "latitude " << degrees << " " << minutes << " " << second << " " << hemisphere;
-          ++checked;
         }
       }
     }
   }
-  EXPECT_EQ(checked, 90 * 60 * 7 * 2);
 }
 
 }  // namespace

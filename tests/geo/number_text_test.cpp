@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "geo/error.h"
 #include "geo/location.h"
 #include "tests/geo/comma_locale.h"
 

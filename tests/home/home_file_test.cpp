@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "geo/location.h"
+#include "geo/error.h"
 
 namespace tessaly {
 namespace {

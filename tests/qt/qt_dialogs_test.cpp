@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/about_win.h"
-#include "qt_window_fixture.h"
+#include "qt/about_win.h"
+#include "tests/support/qt_window_fixture.h"
 
 namespace tessaly {
 namespace {
@@ -25,10 +25,10 @@ TEST_F(QtWindowTest, AboutIsModalAndReturnsOnlyWhenClosed) {
       if (!with_ok) modal->close();
     });
     window_->MenuAction(MenuItem::About)->trigger();
-    EXPECT_TRUE(modal_seen_);
+    EXPECT_TRUE(driver_.ModalSeen());
     EXPECT_TRUE(modal_while_open);
     EXPECT_TRUE(window_->AboutBox().isHidden());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
   }
 }
 
@@ -40,7 +40,7 @@ TEST_F(QtWindowTest, EscapeDoesNotCloseTheAboutBox) {
     open_after_escape = modal->isVisible();
   });
   window_->MenuAction(MenuItem::About)->trigger();
-  EXPECT_TRUE(modal_seen_);
+  EXPECT_TRUE(driver_.ModalSeen());
   EXPECT_TRUE(open_after_escape);
   EXPECT_TRUE(window_->AboutBox().isHidden());  // closed by OK afterwards
 }
@@ -87,25 +87,18 @@ TEST_F(QtWindowTest, TheErrorBoxIsTitledTessalyAndShowsTheTextAsItIs) {
     shown = box->text();
     format = box->textFormat();
   });
-  ShowErrorBox(window_.get(), text.toStdString());
-  EXPECT_TRUE(modal_seen_);
+  ShowErrorBox(window_, text.toStdString());
+  EXPECT_TRUE(driver_.ModalSeen());
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(title, "Tessaly");
   EXPECT_EQ(shown, text);
   EXPECT_EQ(format, Qt::PlainText);
-  EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-}
-
-TEST_F(QtWindowTest, ExitClosesTheWindowAndSavesNothing) {
-  Start();
-  window_->MenuAction(MenuItem::Exit)->trigger();
-  EXPECT_FALSE(window_->isVisible());
-  EXPECT_TRUE(QDir(home_.path()).isEmpty());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
 }
 
 TEST_F(QtWindowTest, AnErrorAtTheFirstShowIsShownAndTheWindowStays) {
   // An empty home file: the recall fills Edit4 with a blank, which fails.
-  QFile file(home_.filePath("tessaly2.ini"));
+  QFile file(QString::fromStdString(home_.Path()) + "/tessaly2.ini");
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.close();
   Start();

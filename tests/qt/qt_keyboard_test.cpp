@@ -5,8 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "geo/error.h"
 #include "geo/location.h"
-#include "qt_window_fixture.h"
+#include "tests/support/qt_window_fixture.h"
 
 namespace tessaly {
 namespace {
@@ -18,16 +19,6 @@ class KeyboardTest : public QtWindowTest {
   void SetUp() override {
     QtWindowTest::SetUp();
     Start();
-  }
-
-  // Destination at 41 42 52 N, 72 43 37 W, whose locator is FN31pr.
-  void SetDestinationCoordinates() {
-    const std::pair<Control, const char*> texts[] = {{C::Edit8, " 41"},  {C::Edit9, " 42"},
-                                                     {C::Edit10, " 52"}, {C::Edit11, " 72"},
-                                                     {C::Edit12, " 43"}, {C::Edit13, " 37"}};
-    for (const auto& [field, text] : texts) window_->SetText(field, text);
-    window_->SetItemIndex(C::RadioGroup3, 0);
-    window_->SetItemIndex(C::RadioGroup4, 0);
   }
 };
 
@@ -63,23 +54,6 @@ TEST_F(KeyboardTest, EnterRunsTheEnterCommandFromEveryControlButAButton) {
     EXPECT_EQ(Text(C::Edit14), " JO62qm");
   }
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
-}
-
-TEST_F(KeyboardTest, EnterOnAFocusedButtonPressesOnlyThatButton) {
-  for (const auto& [key, modifiers] :
-       {std::pair{Qt::Key_Return, Qt::KeyboardModifiers(Qt::NoModifier)},
-        std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
-    SetDestinationCoordinates();
-    window_->SetText(C::Edit14, " JO62qm");
-    window_->SetText(C::Edit15, "");
-    Focus(C::Button3);
-    Key(key, modifiers);
-    // "Calc. Grid" for the Destination, and no Enter command (which would
-    // have decoded JO62qm and filled the headings).
-    EXPECT_EQ(Text(C::Edit14), " FN31pr");
-    EXPECT_EQ(Text(C::Edit8), " 41");
-    EXPECT_EQ(Text(C::Edit15), "");
-  }
 }
 
 TEST_F(KeyboardTest, ACoordinateFieldTakesOnlyWhatItsFilterAllows) {
@@ -130,52 +104,6 @@ TEST_F(KeyboardTest, ClipboardShortcutsDoNothingInACoordinateField) {
   QKeyEvent x11_paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "\x16");
   QApplication::sendEvent(W(C::Edit3), &x11_paste);
   EXPECT_EQ(Text(C::Edit3), "45");
-}
-
-TEST_F(KeyboardTest, PasteIntoAGridFieldLandsInItsClearedLocation) {
-  QApplication::clipboard()->setText("JO62qm");
-  ASSERT_NE(Text(C::Edit1), "");
-  Focus(C::Edit7);
-  QTest::keyPress(Handle(), Qt::Key_Control);
-  QTest::keyClick(Handle(), Qt::Key_V, Qt::ControlModifier);
-  QTest::keyRelease(Handle(), Qt::Key_Control);
-  EXPECT_EQ(Text(C::Edit7), "JO62qm");
-  EXPECT_EQ(Text(C::Edit1), "");
-  EXPECT_EQ(window_->GetItemIndex(C::RadioGroup1), -1);
-}
-
-TEST_F(KeyboardTest, CtrlAndDeleteInAGridFieldClearOnlyItsLocation) {
-  const struct {
-    Control focus;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    bool home_cleared;
-    bool destination_cleared;
-  } cases[] = {
-      {C::Edit7, Qt::Key_Control, Qt::NoModifier, true, false},
-      {C::Edit7, Qt::Key_Delete, Qt::NoModifier, true, false},
-      {C::Edit14, Qt::Key_Delete, Qt::ShiftModifier, false, true},
-      {C::Edit14, Qt::Key_Control, Qt::NoModifier, false, true},
-      {C::Edit1, Qt::Key_Control, Qt::NoModifier, false, false},
-      {C::Button3, Qt::Key_Delete, Qt::NoModifier, false, false},
-      {C::Edit14, Qt::Key_Backspace, Qt::NoModifier, false, false},
-  };
-  for (const auto& each : cases) {
-    SCOPED_TRACE(ControlName(each.focus) + " key " + std::to_string(each.key));
-    window_->SetText(C::Edit1, " 38");
-    window_->SetText(C::Edit7, " FM18");
-    window_->SetItemIndex(C::RadioGroup1, 0);
-    SetDestinationCoordinates();
-    window_->SetText(C::Edit14, " FN31");
-    Focus(each.focus);
-    Key(each.key, each.modifiers);
-    EXPECT_EQ(
-        Text(C::Edit1) == "" && Text(C::Edit7) == "" && window_->GetItemIndex(C::RadioGroup1) == -1,
-        each.home_cleared);
-    EXPECT_EQ(Text(C::Edit8) == "" && Text(C::Edit14) == "" &&
-                  window_->GetItemIndex(C::RadioGroup3) == -1,
-              each.destination_cleared);
-  }
 }
 
 TEST_F(KeyboardTest, TextChangedRunsOnlyOnARealChange) {

@@ -2,7 +2,7 @@
 // as both a real X server and Qt's test events word them.
 #include <gtest/gtest.h>
 
-#include "app/qt_keys.h"
+#include "qt/qt_keys.h"
 
 namespace tessaly {
 namespace {
@@ -44,6 +44,16 @@ TEST(TypedCharacter, AgreesForX11AndTestEventsAndLeavesPlainKeysAlone) {
   for (const auto& each : cases) {
     EXPECT_EQ(TypedCharacter(each.qt_key, each.modifiers, each.text), each.typed) << each.name;
   }
+}
+
+// A focused button takes Return and keypad Enter, but not with a modifier:
+// then the key goes on to the key preview.
+TEST(IsButtonPressKey, IsEnterWithNoModifierButTheKeypadFlag) {
+  EXPECT_TRUE(IsButtonPressKey(Qt::Key_Return, Qt::NoModifier));
+  EXPECT_TRUE(IsButtonPressKey(Qt::Key_Enter, Qt::KeypadModifier));
+  EXPECT_FALSE(IsButtonPressKey(Qt::Key_Return, Qt::ShiftModifier));
+  EXPECT_FALSE(IsButtonPressKey(Qt::Key_Enter, Qt::KeypadModifier | Qt::ControlModifier));
+  EXPECT_FALSE(IsButtonPressKey(Qt::Key_Space, Qt::NoModifier));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "app/layout.h"
-#include "qt_window_fixture.h"
+#include "tests/support/qt_window_fixture.h"
+#include "window/layout.h"
 
 namespace tessaly {
 namespace {
@@ -42,37 +42,43 @@ TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrder) {
   EXPECT_EQ(window_->MenuAction(MenuItem::About), menus[0]->menu()->actions()[3]);
 }
 
-TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInTheirParents) {
-  const struct {
-    Control control;
-    Control parent;
-    QRect geometry;
-  } cases[] = {
-      {C::Panel1, C::Window, {16, 8, 185, 225}},
-      {C::Panel2, C::Window, {216, 8, 185, 225}},
-      {C::Panel3, C::Window, {16, 240, 385, 65}},
-      {C::Edit1, C::Panel1, {16, 40, 25, 21}},
-      {C::Edit4, C::Panel1, {8, 104, 33, 21}},
-      {C::Edit7, C::Panel1, {16, 152, 65, 24}},
-      {C::RadioGroup2, C::Panel1, {120, 80, 49, 57}},
-      {C::Button2, C::Panel1, {88, 184, 81, 25}},
-      // The Destination latitude lies over Panel2 but belongs to the window.
-      {C::Edit8, C::Window, {232, 48, 25, 21}},
-      {C::Edit9, C::Window, {264, 48, 25, 21}},
-      {C::Edit10, C::Window, {296, 48, 25, 21}},
-      {C::RadioGroup3, C::Window, {336, 24, 49, 57}},
-      {C::Edit11, C::Panel2, {8, 104, 33, 21}},
-      {C::Edit14, C::Panel2, {16, 152, 65, 24}},
-      {C::Button3, C::Panel2, {88, 152, 81, 25}},
-      {C::Edit15, C::Panel3, {32, 24, 89, 24}},
-      {C::Edit16, C::Panel3, {160, 24, 73, 24}},
-      {C::Button5, C::Panel3, {256, 24, 113, 25}},
+// The frames are twins: every Destination control sits where its Home twin
+// sits in the Home frame, the latitude row over the frame though it belongs
+// to the window. Every control lies inside its parent.
+TEST_F(QtWindowTest, TheDestinationFrameRepeatsTheHomeFrame) {
+  const QPoint frame_offset = W(C::Panel2)->pos() - W(C::Panel1)->pos();
+  EXPECT_EQ(frame_offset, QPoint(200, 0));
+  const std::pair<Control, Control> twins[] = {
+      {C::Edit1, C::Edit8},
+      {C::Edit2, C::Edit9},
+      {C::Edit3, C::Edit10},
+      {C::Edit4, C::Edit11},
+      {C::Edit5, C::Edit12},
+      {C::Edit6, C::Edit13},
+      {C::Edit7, C::Edit14},
+      {C::RadioGroup1, C::RadioGroup3},
+      {C::RadioGroup2, C::RadioGroup4},
+      {C::Button1, C::Button3},
+      {C::Button2, C::Button4},
+      {C::Label4, C::Label12},
+      {C::Label9, C::Label21},
   };
-  for (const auto& each : cases) {
-    const QWidget* widget = W(each.control);
-    EXPECT_EQ(widget->objectName().toStdString(), ControlName(each.control));
-    EXPECT_EQ(widget->parentWidget(), W(each.parent)) << ControlName(each.control);
-    EXPECT_EQ(widget->geometry(), each.geometry) << ControlName(each.control);
+  for (const auto& [home, destination] : twins) {
+    const QRect home_place = W(home)->geometry();
+    const bool over_the_frame = W(destination)->parentWidget() == W(C::Window);
+    EXPECT_EQ(
+        W(destination)->geometry(),
+        over_the_frame ? home_place.translated(W(C::Panel1)->pos() + frame_offset) : home_place)
+        << ControlName(destination);
+  }
+  for (Control over : {C::Edit8, C::Edit9, C::Edit10, C::RadioGroup3}) {
+    EXPECT_EQ(W(over)->parentWidget(), W(C::Window)) << ControlName(over);
+  }
+  for (const QWidget* child : W(C::Window)->findChildren<QWidget*>()) {
+    const std::optional<Control> control = ControlByName(child->objectName().toStdString());
+    if (!control) continue;
+    EXPECT_TRUE(child->parentWidget()->rect().contains(child->geometry()))
+        << ControlName(*control) << " leaves its parent";
   }
 }
 

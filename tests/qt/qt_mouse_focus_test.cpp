@@ -3,7 +3,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include "qt_window_fixture.h"
+#include "tests/support/qt_window_fixture.h"
 
 namespace tessaly {
 namespace {
@@ -21,7 +21,7 @@ class MouseFocusTest : public QtWindowTest {
   void OpenMainMenu() {
     QMenuBar* bar = window_->menuBar();
     const QPoint title = bar->actionGeometry(bar->actions().front()).center();
-    QTest::mouseClick(Handle(), Qt::LeftButton, {}, bar->mapTo(window_.get(), title));
+    QTest::mouseClick(Handle(), Qt::LeftButton, {}, bar->mapTo(window_, title));
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
   }
 };
@@ -38,7 +38,7 @@ TEST_F(MouseFocusTest, LeavingAFieldForAnotherControlChecksIt) {
       {"click on a radio item",
        [this, east] {
          QTest::mouseClick(Handle(), Qt::LeftButton, {},
-                           east->mapTo(window_.get(), east->rect().center()));
+                           east->mapTo(window_, east->rect().center()));
        }},
   };
   for (const auto& each : cases) {
@@ -64,10 +64,10 @@ TEST_F(MouseFocusTest, AMenuOrAMessageBoxTakingTheKeyboardLeavesNoField) {
   EXPECT_EQ(window_->focusWidget(), W(C::Edit1));
   EXPECT_EQ(Text(C::Edit1), "90");
 
-  CloseModalWithOk();
-  ShowErrorBox(window_.get(), "Some error.");
-  ASSERT_TRUE(modal_seen_);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  WhenModalShows([](QWidget*) {});
+  ShowErrorBox(window_, "Some error.");
+  ASSERT_TRUE(driver_.ModalSeen());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
   EXPECT_EQ(window_->focusWidget(), W(C::Edit1));
   EXPECT_EQ(Text(C::Edit1), "90");
 
@@ -170,17 +170,16 @@ TEST_F(MouseFocusTest, DoubleClicksSwitchOnlyOnTheBareSurfaceOfAFrame) {
 // that had the focus was not left by the user and is not checked, nor is any
 // field the focus passes on its way out.
 TEST_F(MouseFocusTest, HidingTheFocusedFieldRunsNoLeaveCheck) {
-  Start();
   for (Control focused : {C::Edit2, C::Edit5}) {
     SCOPED_TRACE(ControlName(focused));
     window_->SetText(C::Edit2, " ");   // no whole number: a check would report it
     window_->SetText(C::Edit6, "75");  // above 59: a check would empty it
     Focus(focused);
-    window_->Tessaly().Panel1DblClick();
+    window_->Tessaly().OnDoubleClick(Control::Panel1);
     EXPECT_FALSE(W(focused)->isVisible());
     EXPECT_EQ(Text(C::Edit6), "75");
     EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
-    window_->Tessaly().Panel1DblClick();  // back to degrees, minutes, seconds
+    window_->Tessaly().OnDoubleClick(Control::Panel1);  // back to degrees, minutes, seconds
   }
 }
 

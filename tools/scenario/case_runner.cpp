@@ -7,17 +7,23 @@
 #include <optional>
 #include <string_view>
 
-#include "app/controls.h"
-#include "tools/scenario/case_failure.h"
-#include "tools/scenario/home_directory.h"
-#include "tools/scenario/key_input.h"
-#include "tools/scenario/window_driver.h"
+#include "tests/support/driver_failure.h"
+#include "tests/support/home_directory.h"
+#include "tests/support/key_input.h"
+#include "tests/support/window_driver.h"
+#include "window/controls.h"
 
 namespace scenario {
 namespace {
 
 using tessaly::Control;
 using tessaly::ControlName;
+using tessaly::DriverFailure;
+using tessaly::Fail;
+using tessaly::HomeDirectory;
+using tessaly::KeyStroke;
+using tessaly::Quote;
+using tessaly::WindowDriver;
 
 constexpr int kLargestWidth = 100000;  // pixels; more is no width a check means
 
@@ -78,8 +84,8 @@ class CaseRun {
   std::string TakeError(const std::string& expected);
 
   HomeDirectory home_;
-  std::deque<std::string> errors_;
-  WindowDriver driver_{home_, errors_};
+  WindowDriver driver_{home_};
+  std::deque<std::string>& errors_ = driver_.Errors();
 };
 
 const std::map<std::string_view, CaseRun::Entry>& CaseRun::Commands() {
@@ -197,9 +203,9 @@ void CaseRun::Key(const Command& command) {
   const Argument& argument = command.arguments[0];
   std::optional<KeyStroke> stroke;
   if (!argument.quoted) {
-    stroke = KeyForName(argument.text);
+    stroke = tessaly::KeyForName(argument.text);
   } else if (argument.text.size() == 1) {
-    stroke = KeyForByte(argument.text.front());
+    stroke = tessaly::KeyForByte(argument.text.front());
   }
   if (!stroke) BadArgument(command, "has no key " + Quote(argument.text));
   driver_.Press(*stroke);
@@ -299,7 +305,7 @@ CaseResult RunCase(const Case& script_case) {
       run.Run(command);
     }
     run.NoErrorLeft();
-  } catch (const CaseFailure& failure) {
+  } catch (const DriverFailure& failure) {
     return {false, line, failure.what()};
   } catch (const std::exception& error) {
     // Nothing should escape the window; if something does, say so.

@@ -1,12 +1,11 @@
 // tessaly-scenario FILE.scn...: drives the real window through each case of
 // the scenario files and reports every case as ok or FAIL, then the totals.
 // Exits 0 only when at least one case ran and none failed.
-#include <QApplication>
-#include <QTemporaryDir>
 #include <fstream>
 #include <iostream>
 #include <memory>
 
+#include "tests/support/headless_application.h"
 #include "tools/scenario/case_runner.h"
 #include "tools/scenario/script.h"
 
@@ -27,20 +26,7 @@ void Report(const std::string& name, const std::string& file, const scenario::Ca
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Headless unless the caller chose a display, and without Qt's warning
-  // about a missing runtime directory.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  std::unique_ptr<QTemporaryDir> runtime_directory;  // created 0700
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    runtime_directory = std::make_unique<QTemporaryDir>();
-    if (runtime_directory->isValid())
-      qputenv("XDG_RUNTIME_DIR", runtime_directory->path().toLocal8Bit());
-  }
-
-  QApplication application(argc, argv);
-  QApplication::setApplicationName("Tessaly");
-  // "Exit" closes the window a case checks; the runner goes on to the next.
-  QApplication::setQuitOnLastWindowClosed(false);
+  const tessaly::HeadlessApplication application(argc, argv);
 
   if (argc < 2) {
     std::cerr << "usage: tessaly-scenario FILE.scn..." << std::endl;

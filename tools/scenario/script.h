@@ -39,8 +39,4 @@ std::vector<Case> ParseScript(const std::string& file, std::istream& in);
 // text sets `fault`.
 std::vector<Argument> SplitLine(std::string_view line, std::string& fault);
 
-// Bytes written back in the script's own quoting, for messages: "\r\n" shows
-// as "\r\n", a byte 0xB0 as "\xB0".
-std::string Quote(std::string_view bytes);
-
 }  // namespace scenario

@@ -1,0 +1,18 @@
+#include "tests/support/headless_application.h"
+
+namespace tessaly {
+
+HeadlessApplication::Environment::Environment() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime_directory.isValid()) {
+    qputenv("XDG_RUNTIME_DIR", runtime_directory.path().toLocal8Bit());
+  }
+}
+
+HeadlessApplication::HeadlessApplication(int& argc, char** argv) : application_(argc, argv) {
+  QApplication::setApplicationName("Tessaly");
+  // "Exit" closes the window under test; whoever drives it goes on.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace tessaly

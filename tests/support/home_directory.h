@@ -1,0 +1,36 @@
+// The home directory of one case, inside a temporary directory of its own, so
+// that no case sees another's home file and none touches the user's.
+#pragma once
+
+#include <QTemporaryDir>
+#include <optional>
+#include <string>
+
+namespace tessaly {
+
+class HomeDirectory {
+ public:
+  HomeDirectory();  // creates <temporary>/config, empty
+
+  // The directory the window is given; it holds the home file.
+  const std::string& Path() const { return path_; }
+
+  // Each returns an empty text on success, else what went wrong.
+  std::string WriteHomeFile(const std::string& bytes) const;
+  std::string RemoveHomeFile() const;
+  // Saving must fail even for root, whom permissions do not stop: the
+  // directory's path is taken by a regular file.
+  std::string MakeUnwritable() const;
+
+  // The home file's bytes, nothing when there is none.
+  std::optional<std::string> ReadHomeFile() const;
+  // Entries of the directory other than the home file: the program writes
+  // no other file.
+  std::string OtherEntries() const;
+
+ private:
+  QTemporaryDir temporary_;
+  std::string path_;
+};
+
+}  // namespace tessaly

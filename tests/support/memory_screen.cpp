@@ -1,0 +1,61 @@
+#include "tests/support/memory_screen.h"
+
+#include "window/layout.h"
+#include "window/tessaly.h"
+
+namespace tessaly {
+
+MemoryScreen::MemoryScreen() : focus_(Control::Button3) {
+  for (const ControlLayout& row : WindowLayout()) {
+    if (row.kind == ControlKind::RadioGroup) {
+      item_indexes_[row.control] = -1;
+    } else {
+      texts_[row.control] = std::string(row.text);
+    }
+    visible_[row.control] = true;
+    widths_[row.control] = row.width;
+  }
+  texts_[Control::Window] = std::string(kWindowCaption);
+}
+
+std::string MemoryScreen::GetText(Control control) const {
+  return texts_.at(control);
+}
+
+void MemoryScreen::SetText(Control control, const std::string& text) {
+  std::string& current = texts_.at(control);
+  if (current == text) return;
+  current = text;
+  text_changes_.emplace_back(control, text);
+  if (tessaly_ != nullptr) tessaly_->OnTextChanged(control);
+}
+
+int MemoryScreen::GetItemIndex(Control radio_group) const {
+  return item_indexes_.at(radio_group);
+}
+
+void MemoryScreen::SetItemIndex(Control radio_group, int index) {
+  item_indexes_.at(radio_group) = ClampItemIndex(index);
+}
+
+void MemoryScreen::SetVisible(Control control, bool visible) {
+  visible_.at(control) = visible;
+}
+
+void MemoryScreen::SetWidth(Control control, int pixels) {
+  widths_.at(control) = pixels;
+}
+
+void MemoryScreen::SetFocus(Control control) {
+  focus_ = control;
+}
+
+bool MemoryScreen::IsVisible(Control control) const {
+  return visible_.at(control);
+}
+
+int MemoryScreen::Width(Control control) const {
+  return widths_.at(control);
+}
+
+}  // namespace tessaly

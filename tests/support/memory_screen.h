@@ -1,0 +1,54 @@
+// The window in memory: what the handler tests run against. It behaves like
+// the Qt window where handlers can tell: a text-changed event only on a real
+// change, radio group indexes clamped.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "window/window_operations.h"
+
+namespace tessaly {
+
+class TTessaly1;
+
+class MemoryScreen : public WindowOperations {
+ public:
+  MemoryScreen();  // every control as the window starts
+
+  // Text-changed events go to `tessaly`'s event table.
+  void Attach(TTessaly1& tessaly) { tessaly_ = &tessaly; }
+
+  std::string GetText(Control control) const override;
+  void SetText(Control control, const std::string& text) override;
+  int GetItemIndex(Control radio_group) const override;
+  void SetItemIndex(Control radio_group, int index) override;
+  void SetVisible(Control control, bool visible) override;
+  void SetWidth(Control control, int pixels) override;
+  void SetFocus(Control control) override;
+  void ShowAboutBox() override {}
+  void CloseWindow() override {}
+  void ShowError(const std::string& message) override { errors_.push_back(message); }
+
+  bool IsVisible(Control control) const;
+  int Width(Control control) const;
+  std::optional<Control> Focus() const { return focus_; }
+  const std::vector<std::string>& Errors() const { return errors_; }
+  // Every real text change, in order: for tests of write order.
+  const std::vector<std::pair<Control, std::string>>& TextChanges() const { return text_changes_; }
+
+ private:
+  TTessaly1* tessaly_ = nullptr;
+  std::map<Control, std::string> texts_;
+  std::map<Control, int> item_indexes_;
+  std::map<Control, bool> visible_;
+  std::map<Control, int> widths_;
+  std::optional<Control> focus_;
+  std::vector<std::string> errors_;
+  std::vector<std::pair<Control, std::string>> text_changes_;
+};
+
+}  // namespace tessaly

@@ -1,0 +1,44 @@
+// What the error box shows for a message that escaped a handler.
+#include <gtest/gtest.h>
+
+#include "geo/error.h"
+#include "geo/location.h"
+#include "tests/support/memory_screen.h"
+#include "window/error_display.h"
+
+namespace tessaly {
+namespace {
+
+TEST(ErrorBoxText, AddsAFullStopOnlyAfterACharacterThatSortsAfterIt) {
+  const struct {
+    const char* message;
+    const char* shown;
+  } cases[] = {
+      {"'x' is not a valid integer value", "'x' is not a valid integer value."},
+      {"Invalid floating point operation", "Invalid floating point operation."},
+      {"ends in a digit 7", "ends in a digit 7."},
+      {"ends in a slash /", "ends in a slash /."},
+      {"ends in a full stop.", "ends in a full stop."},
+      {"ends in a quote '", "ends in a quote '"},  // "'" sorts before "."
+      {"ends in a blank ", "ends in a blank "},
+      {"ends in Latin-1 \xe9", "ends in Latin-1 \xe9."},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorBoxText(c.message), c.shown) << c.message;
+}
+
+TEST(RunGuarded, ShowsTheEscapedErrorAndReportsTheHandlerUnfinished) {
+  MemoryScreen screen;
+  int steps = 0;
+  EXPECT_FALSE(RunGuarded(screen, [&] {
+    ++steps;
+    throw TessalyError("' ' is not a valid floating point value");
+  }));
+  EXPECT_TRUE(RunGuarded(screen, [&] { ++steps; }));
+  EXPECT_EQ(steps, 2);
+  ASSERT_EQ(screen.Errors().size(), 1u);
+  EXPECT_EQ(screen.Errors()[0], "' ' is not a valid floating point value.");
+}
+
+}  // namespace
+}  // namespace tessaly

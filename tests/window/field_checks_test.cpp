@@ -1,0 +1,153 @@
+// The check of a coordinate field when the focus leaves it, and the clearing
+// by a click in one.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "geo/error.h"
+#include "tests/support/screen_fixture.h"
+
+namespace tessaly {
+namespace {
+
+constexpr std::array<Control, 12> kFields{Control::Edit1,  Control::Edit2,  Control::Edit3,
+                                          Control::Edit4,  Control::Edit5,  Control::Edit6,
+                                          Control::Edit8,  Control::Edit9,  Control::Edit10,
+                                          Control::Edit11, Control::Edit12, Control::Edit13};
+
+enum class Kind { LatitudeDegrees, LongitudeDegrees, MinutesOrSeconds };
+
+Kind KindOf(Control field) {
+  switch (field) {
+    case Control::Edit1:
+    case Control::Edit8: return Kind::LatitudeDegrees;
+    case Control::Edit4:
+    case Control::Edit11: return Kind::LongitudeDegrees;
+    default: return Kind::MinutesOrSeconds;
+  }
+}
+
+using FieldChecksTest = ScreenFixture;
+
+TEST_F(FieldChecksTest, ValueAboveTheBoundIsEmptiedAndAnyOtherKeepsItsText) {
+  struct Case {
+    Kind kind;
+    const char* text;
+    bool emptied;
+  };
+  constexpr std::array<Case, 18> kCases{{
+      {Kind::LatitudeDegrees, "89", false},
+      {Kind::LatitudeDegrees, "90", true},
+      {Kind::LatitudeDegrees, "89.0001", true},
+      {Kind::LatitudeDegrees, "5.", false},
+      {Kind::LatitudeDegrees, ".", false},
+      {Kind::LongitudeDegrees, "179", false},
+      {Kind::LongitudeDegrees, "180", true},
+      {Kind::LongitudeDegrees, "179.5", true},
+      {Kind::LongitudeDegrees, "90", false},
+      {Kind::MinutesOrSeconds, "59", false},
+      {Kind::MinutesOrSeconds, "60", true},
+      {Kind::MinutesOrSeconds, "0", false},
+      {Kind::MinutesOrSeconds, "0059", false},
+      {Kind::MinutesOrSeconds, "0060", true},
+      {Kind::MinutesOrSeconds, "2147483647", true},
+      {Kind::MinutesOrSeconds, " 59", false},
+      {Kind::MinutesOrSeconds, "-5", false},  // no lower bound
+      {Kind::MinutesOrSeconds, "", false},    // never read
+  }};
+  for (const Case& c : kCases) {
+    for (Control field : kFields) {
+      if (KindOf(field) != c.kind) continue;
+      screen.SetText(field, c.text);
+      tessaly.OnFocusLeft(field);
+      EXPECT_EQ(screen.GetText(field), c.emptied ? "" : c.text)
+          << ControlName(field) << " left holding '" << c.text << "'";
+      screen.SetText(field, "");
+    }
+  }
+}
+
+TEST_F(FieldChecksTest, TextThatIsNoNumberFailsWithItsTextAndStays) {
+  struct Case {
+    Control field;
+    const char* text;
+    const char* message;
+  };
+  const std::array<Case, 7> kCases{{
+      {Control::Edit1, " ", "' ' is not a valid floating point value"},
+      {Control::Edit11, "1..5", "'1..5' is not a valid floating point value"},
+      // Edit2 as the window starts: one blank.
+      {Control::Edit2, " ", "' ' is not a valid integer value"},
+      {Control::Edit12, "1.5", "'1.5' is not a valid integer value"},
+      {Control::Edit6, "5.", "'5.' is not a valid integer value"},
+      {Control::Edit9, "2147483648", "'2147483648' is not a valid integer value"},
+      {Control::Edit10, "59 ", "'59 ' is not a valid integer value"},
+  }};
+  for (const Case& c : kCases) {
+    screen.SetText(c.field, c.text);
+    try {
+      tessaly.OnFocusLeft(c.field);
+      ADD_FAILURE() << ControlName(c.field) << " accepted '" << c.text << "'";
+    } catch (const TessalyError& error) {
+      EXPECT_STREQ(error.what(), c.message);
+    }
+    EXPECT_EQ(screen.GetText(c.field), c.text);
+  }
+}
+
+TEST_F(FieldChecksTest, ChangeOfEdit5ChecksEdit4) {
+  screen.SetText(Control::Edit4, "200");
+  screen.SetText(Control::Edit5, "3");
+  EXPECT_EQ(screen.GetText(Control::Edit4), "");
+  screen.SetText(Control::Edit4, "179");
+  screen.SetText(Control::Edit5, "4");
+  EXPECT_EQ(screen.GetText(Control::Edit4), "179");
+
+  screen.SetText(Control::Edit4, " ");
+  try {
+    screen.SetText(Control::Edit5, "5");
+    ADD_FAILURE() << "the blank in Edit4 was accepted";
+  } catch (const TessalyError& error) {
+    EXPECT_STREQ(error.what(), "' ' is not a valid floating point value");
+  }
+  EXPECT_EQ(screen.GetText(Control::Edit5), "5") << "the change that set off the check stays";
+}
+
+// A click empties the field, its location's locator and both results, in
+// this order, also when the field was empty; nothing else changes.
+TEST_F(FieldChecksTest, ClickEmptiesTheFieldItsLocatorAndTheResults) {
+  for (Control field : kFields) {
+    for (const char* text : {"7", ""}) {
+      for (Control other : kFields) screen.SetText(other, "7");
+      screen.SetText(field, text);
+      screen.SetText(Control::Edit7, " FN31pr");
+      screen.SetText(Control::Edit14, " JN48");
+      screen.SetText(Control::Edit15, " 50.5  :  288.2");
+      screen.SetText(Control::Edit16, " 3542.8");
+      screen.SetItemIndex(Control::RadioGroup1, 1);
+      const bool home = SideOf(field) == Side::Home;
+      const Control grid = home ? Control::Edit7 : Control::Edit14;
+      const std::size_t start = screen.TextChanges().size();
+
+      tessaly.OnClick(field);
+
+      std::vector<std::pair<Control, std::string>> expected{
+          {grid, ""}, {Control::Edit15, ""}, {Control::Edit16, ""}};
+      if (*text != '\0') expected.insert(expected.begin(), {field, ""});
+      const std::vector<std::pair<Control, std::string>> changes(
+          screen.TextChanges().begin() + static_cast<std::ptrdiff_t>(start),
+          screen.TextChanges().end());
+      EXPECT_EQ(changes, expected) << ControlName(field) << " holding '" << text << "'";
+      EXPECT_EQ(screen.GetText(home ? Control::Edit14 : Control::Edit7),
+                home ? " JN48" : " FN31pr");
+      EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup1), 1);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessaly

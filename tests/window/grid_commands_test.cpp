@@ -1,0 +1,222 @@
+// Clearing a location from its grid field, and the Enter command.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "geo/distance.h"
+#include "geo/location.h"
+#include "tests/support/screen_fixture.h"
+
+namespace tessaly {
+namespace {
+
+using TextChange = std::pair<Control, std::string>;
+
+std::map<Control, std::string> Snapshot(const MemoryScreen& screen) {
+  std::map<Control, std::string> state;
+  for (Control control : AllControls()) {
+    state[control] = IsRadioGroup(control) ? std::to_string(screen.GetItemIndex(control))
+                                           : screen.GetText(control);
+  }
+  return state;
+}
+
+// Both locations filled in and a result shown, as after a distance command.
+void FillWindow(MemoryScreen& screen) {
+  const std::array<std::pair<Control, const char*>, 16> kTexts{{
+      {Control::Edit1, "41"},
+      {Control::Edit2, "43"},
+      {Control::Edit3, "45"},
+      {Control::Edit4, "72"},
+      {Control::Edit5, "42"},
+      {Control::Edit6, "30"},
+      {Control::Edit7, " FN31pr"},
+      {Control::Edit8, "33"},
+      {Control::Edit9, "51"},
+      {Control::Edit10, "15"},
+      {Control::Edit11, "151"},
+      {Control::Edit12, "12"},
+      {Control::Edit13, "30"},
+      {Control::Edit14, " QF56od"},
+      {Control::Edit15, " 1.0  :  2.0"},
+      {Control::Edit16, " 3.0"},
+  }};
+  for (const auto& [control, text] : kTexts) screen.SetText(control, text);
+  for (Control group :
+       {Control::RadioGroup1, Control::RadioGroup2, Control::RadioGroup3, Control::RadioGroup4}) {
+    screen.SetItemIndex(group, 1);
+  }
+}
+
+std::vector<TextChange> ChangesSince(const MemoryScreen& screen, std::size_t start) {
+  return {screen.TextChanges().begin() + static_cast<std::ptrdiff_t>(start),
+          screen.TextChanges().end()};
+}
+
+class GridCommandsTest : public ScreenFixture {};
+
+TEST_F(GridCommandsTest, ClearingEmptiesTheWholeLocationInOrderAndNothingElse) {
+  struct Case {
+    const char* name;
+    Side side;
+    std::function<void(TTessaly1&)> command;
+  };
+  const std::vector<Case> kCases{
+      {"Edit7 click", Side::Home, [](TTessaly1& t) { t.OnClick(Control::Edit7); }},
+      {"Ctrl in Edit7", Side::Home, [](TTessaly1& t) { t.OnKeyDown(Control::Edit7, kKeyControl); }},
+      {"Delete in Edit7", Side::Home,
+       [](TTessaly1& t) { t.OnKeyDown(Control::Edit7, kKeyDelete); }},
+      {"Edit14 click", Side::Destination, [](TTessaly1& t) { t.OnClick(Control::Edit14); }},
+      {"Ctrl in Edit14", Side::Destination,
+       [](TTessaly1& t) { t.OnKeyDown(Control::Edit14, kKeyControl); }},
+      {"Delete in Edit14", Side::Destination,
+       [](TTessaly1& t) { t.OnKeyDown(Control::Edit14, kKeyDelete); }},
+  };
+  for (const Case& c : kCases) {
+    FillWindow(screen);
+    const LocationControls& cleared = ControlsOf(c.side);
+    std::map<Control, std::string> expected = Snapshot(screen);
+    std::vector<TextChange> expected_order{
+        {cleared.Grid, ""}, {Control::Edit15, ""}, {Control::Edit16, ""}};
+    for (Control field : CoordinateFields(cleared)) {
+      expected[field] = "";
+      expected_order.emplace_back(field, "");
+    }
+    expected[cleared.Grid] = expected[Control::Edit15] = expected[Control::Edit16] = "";
+    expected[cleared.LatGroup] = expected[cleared.LonGroup] = "-1";
+    const std::size_t start = screen.TextChanges().size();
+
+    c.command(tessaly);
+
+    EXPECT_EQ(ChangesSince(screen, start), expected_order) << c.name;
+    EXPECT_EQ(Snapshot(screen), expected) << c.name;
+  }
+}
+
+TEST_F(GridCommandsTest, ClearingEmptiesEdit4BeforeEdit5IsChecked) {
+  screen.SetText(Control::Edit5, "42");
+  screen.SetText(Control::Edit4, " ");  // no number: a check would fail on it
+  EXPECT_NO_THROW(tessaly.OnClick(Control::Edit7));
+  EXPECT_EQ(screen.GetText(Control::Edit4), "");
+  EXPECT_EQ(screen.GetText(Control::Edit5), "");
+}
+
+TEST_F(GridCommandsTest, OtherKeysClearNothingAndRunNothing) {
+  // Enter, Backspace, 'A', Shift, Alt, Insert, Tab, Left arrow, and 0.
+  constexpr std::array<KeyCode, 9> kKeys{13, 8, 65, 16, 18, 45, 9, 37, 0};
+  FillWindow(screen);
+  const std::map<Control, std::string> before = Snapshot(screen);
+  for (KeyCode key : kKeys) {
+    if (key == kKeyEnter) continue;
+    tessaly.OnKeyDown(Control::Edit7, key);
+    tessaly.OnKeyDown(Control::Edit14, key);
+  }
+  // Nor does any key but Enter run the Enter command.
+  for (KeyCode key : {KeyCode{10}, kKeyControl, kKeyDelete, KeyCode{13 + 256}}) {
+    tessaly.FormKeyDown(key);
+  }
+  EXPECT_EQ(Snapshot(screen), before);
+}
+
+TEST_F(GridCommandsTest, EnterNeedsTextInBothGridFields) {
+  struct Case {
+    const char* edit7;
+    const char* edit14;
+  };
+  constexpr std::array<Case, 5> kCases{{
+      {"", " QF56od"},
+      {" FN31pr", ""},
+      {"   ", " QF56od"},
+      {" FN31pr", " \t\r\n"},
+      {"\x01\x1f ", "QF56od"},
+  }};
+  for (const Case& c : kCases) {
+    FillWindow(screen);
+    screen.SetText(Control::Edit1, "10");
+    screen.SetText(Control::Edit7, c.edit7);
+    screen.SetText(Control::Edit14, c.edit14);
+    const std::map<Control, std::string> before = Snapshot(screen);
+    tessaly.FormKeyDown(kKeyEnter);
+    EXPECT_EQ(Snapshot(screen), before) << "'" << c.edit7 << "' and '" << c.edit14 << "'";
+  }
+}
+
+TEST_F(GridCommandsTest, EnterDecodesBothLocatorsThenShowsTheDistance) {
+  tessaly.DistanceFactor = kMilesPerKilometre;
+  // Typed values and an old result, all to be replaced.
+  FillWindow(screen);
+  screen.SetText(Control::Edit1, "10");
+  screen.SetText(Control::Edit11, "20");
+  screen.SetText(Control::Edit7, "fn31PR");
+  screen.SetText(Control::Edit14, " QF56od ");
+
+  for (int run = 0; run < 2; ++run) {
+    tessaly.FormKeyDown(kKeyEnter);
+
+    const std::map<Control, std::string> expected{
+        {Control::Edit1, " 41"},     {Control::Edit2, " 43"},     {Control::Edit3, " 45"},
+        {Control::Edit4, " 72"},     {Control::Edit5, " 42"},     {Control::Edit6, " 30"},
+        {Control::Edit7, " FN31pr"}, {Control::Edit8, " 33"},     {Control::Edit9, " 51"},
+        {Control::Edit10, " 15"},    {Control::Edit11, " 151"},   {Control::Edit12, " 12"},
+        {Control::Edit13, " 30"},    {Control::Edit14, " QF56od"}};
+    for (const auto& [control, text] : expected) {
+      EXPECT_EQ(screen.GetText(control), text) << ControlName(control);
+    }
+    EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup1), 0);
+    EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup2), 0);
+    EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup3), 1);
+    EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup4), 1);
+
+    // The distance is that of the decoded cell centres, not of the typed
+    // positions (worked out by hand from the centres).
+    EXPECT_EQ(screen.GetText(Control::Edit15), " 268.3  :  63.9");
+    EXPECT_EQ(screen.GetText(Control::Edit16), " 10004.8");
+  }
+}
+
+TEST_F(GridCommandsTest, EightBitCharactersAreNoBlanksForEnter) {
+  screen.SetText(Control::Edit7, "\xa0");
+  screen.SetText(Control::Edit14, " QF56od");
+  tessaly.FormKeyDown(kKeyEnter);
+  EXPECT_EQ(screen.GetText(Control::Edit8), " 33");
+}
+
+// A window whose write into one control fails, to stop a command midway.
+class FailingWriteScreen : public MemoryScreen {
+ public:
+  void SetText(Control control, const std::string& text) override {
+    if (control == fail_on) throw TessalyError("write refused");
+    MemoryScreen::SetText(control, text);
+  }
+  std::optional<Control> fail_on;
+};
+
+class EnterErrorTest : public ::testing::Test {
+ protected:
+  EnterErrorTest() {
+    screen.Attach(tessaly);
+    tessaly.DistanceFactor = kMilesPerKilometre;
+    FillWindow(screen);
+  }
+  FailingWriteScreen screen;
+  TTessaly1 tessaly{screen, "/nonexistent-home-directory"};
+};
+
+TEST_F(EnterErrorTest, ErrorInDestinationDecodingStopsBeforeTheDistance) {
+  screen.SetText(Control::Edit1, "10");
+  screen.fail_on = Control::Edit11;
+  EXPECT_THROW(tessaly.FormKeyDown(kKeyEnter), TessalyError);
+  EXPECT_EQ(screen.GetText(Control::Edit1), " 41");  // Home decoded before
+  EXPECT_EQ(screen.GetText(Control::Edit15), " 1.0  :  2.0");
+  EXPECT_EQ(screen.GetText(Control::Edit16), " 3.0");
+}
+
+}  // namespace
+}  // namespace tessaly

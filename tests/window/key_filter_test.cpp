@@ -1,0 +1,55 @@
+// Which typed characters the twelve coordinate fields let in.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
+
+#include "tests/support/screen_fixture.h"
+
+namespace tessaly {
+namespace {
+
+constexpr std::array<Control, 12> kCoordinateFields{
+    Control::Edit1,  Control::Edit2,  Control::Edit3,  Control::Edit4,
+    Control::Edit5,  Control::Edit6,  Control::Edit8,  Control::Edit9,
+    Control::Edit10, Control::Edit11, Control::Edit12, Control::Edit13};
+
+constexpr std::string_view kDigitsAndBackspace{"0123456789\b"};
+// Letters, blank, signs, the digits' neighbours, Enter, Escape, the
+// clipboard shortcuts' control characters, DEL, 8-bit characters and NUL.
+constexpr std::string_view kOthers{"aZ +-/:,eE\r\n\t\x1b\x03\x16\x18\x1a\x7f\xb0\xff\0", 22};
+
+using KeyFilterTest = ScreenFixture;
+
+TEST_F(KeyFilterTest, DigitsAndBackspaceAlwaysAndThePointWhileEitherLocationIsDecimal) {
+  struct Case {
+    bool home_decimal, destination_decimal;
+    std::string_view keys;
+    bool accepted;
+  };
+  constexpr std::array<Case, 8> kCases{{
+      {false, false, kDigitsAndBackspace, true},
+      {true, true, kDigitsAndBackspace, true},
+      {false, false, ".", false},
+      {true, false, ".", true},
+      {false, true, ".", true},
+      {true, true, ".", true},
+      {false, false, kOthers, false},
+      {true, true, kOthers, false},
+  }};
+  for (const Case& c : kCases) {
+    tessaly.Home.DecimalFormat = c.home_decimal;
+    tessaly.Destination.DecimalFormat = c.destination_decimal;
+    // Every field alike, minute fields and the other location's included.
+    for (Control field : kCoordinateFields) {
+      for (char key : c.keys) {
+        EXPECT_EQ(tessaly.OnKeyTyped(field, key), c.accepted ? key : '\0')
+            << ControlName(field) << " key " << int{key} << " decimal " << c.home_decimal << "/"
+            << c.destination_decimal;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,116 @@
+// The main window without its toolkit: the state both locations share and the
+// handlers of every user event. A handler reaches the screen only through
+// WindowOperations, so it runs the same on the Qt window and on a test
+// screen.
+//
+// How input reaches the display: the adapter turns a user event into one of
+// the On... calls below (the event table); the table picks the handler by the
+// control and, for per-field and per-location handlers, by the field's role
+// and side; the handler reads field texts, computes with geo/, and writes the
+// results back through WindowOperations, whose text changes come back here as
+// OnTextChanged.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "geo/location.h"
+#include "home/home_file.h"
+#include "window/controls.h"
+#include "window/location_controls.h"
+#include "window/window_operations.h"
+
+namespace tessaly {
+
+// Key codes as key-down handlers receive them.
+using KeyCode = std::uint16_t;
+inline constexpr KeyCode kKeyEnter = 13;
+inline constexpr KeyCode kKeyControl = 17;
+inline constexpr KeyCode kKeyDelete = 46;
+
+enum class MenuItem { Exit, SaveHome, RecallHome, About };
+
+inline constexpr std::string_view kWindowCaption = "   Tessaly  V4.1";
+inline constexpr std::string_view kApplicationTitle = "Tessaly";
+
+class TTessaly1 {
+ public:
+  // `home_directory` is where the home file lives (created on the first save).
+  TTessaly1(WindowOperations& window, std::string home_directory);
+
+  // The event table: the adapters report each user event here, and it runs
+  // the bound handler. Handlers throw TessalyError; callers show it.
+  void OnCreate();
+  void OnFirstShow();
+  // Key preview first, then the focused control's own key-down handler.
+  void OnKeyDown(Control focused, KeyCode key);
+  // A typed character for the focused control; returns the character the
+  // control should act on, '\0' to drop it.
+  char OnKeyTyped(Control focused, char key);
+  void OnFocusLeft(Control control);
+  void OnClick(Control control);
+  void OnDoubleClick(Control control);
+  void OnTextChanged(Control control);
+  void OnMenu(MenuItem item);
+
+  // State shared by the handlers.
+  Location Home;
+  Location Destination;
+  double DistanceFactor = 0.0;
+  std::string HomeFilePath;
+
+  // The window's own handlers, by the names of their bindings.
+  void FormCreate();
+  void FormShow();
+  void FormKeyDown(KeyCode key);  // the Enter command
+  void FormDblClick();            // both format switches
+  void Button5Click();            // the distance command
+  void Label24Click();            // the unit switch
+  void SaveHome1Click();
+  void RecallHome1Click();
+  void Exit1Click();
+  void About1Click();
+
+  // The handlers of either location. Home's are bound as Button1Click,
+  // Button2Click, Panel1DblClick, Edit7Click and Edit7KeyDown; the
+  // Destination's as Button3Click, Button4Click, Panel2DblClick, Edit14Click
+  // and Edit14KeyDown.
+  // "Calc. Grid": returns the position it read, in signed decimal degrees.
+  SignedPosition CalcGrid(Side side);
+  void CalcLatLon(Side side);  // "Calc. Lat/Lon"
+  void SwitchFormat(Side side);
+  void ClearLocation(Side side);
+
+  // The handlers of every coordinate field: EditNKeyPress, EditNExit and
+  // EditNClick.
+  char FilterKey(char key) const;
+  void CheckCoordinateField(Control field);
+  void ClickCoordinateField(Control field);
+
+ private:
+  Location& Record(Side side) { return side == Side::Home ? Home : Destination; }
+
+  // Format switch: the conversions each way, and the layout alone.
+  void ShowDecimalDegrees(Side side, const DmsAngle& lat, const DmsAngle& lon);
+  void ConvertToDms(Side side);
+  void ShowFormatLayout(Side side, bool decimal);
+  // Sets the flag to the other value and runs the switch, which toggles it
+  // back and converts the fields: the location ends in `decimal` format.
+  void ApplyFormat(Side side, bool decimal);
+
+  // Distance: DistanceFactor and the caption that names its unit.
+  void SetDistanceUnit(double factor);
+
+  // Home commands.
+  void RecallDefaultHome();
+  void RecallHome(const RecalledHome& home);
+  // The recall's last step for the Destination; `was_decimal` is its flag
+  // before the recall.
+  void BringDestinationInto(bool decimal, bool was_decimal);
+
+  WindowOperations& window_;
+  std::string home_directory_;
+};
+
+}  // namespace tessaly
