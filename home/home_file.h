@@ -60,14 +60,26 @@ struct RecalledHome {
 
 RecalledHome ParseHomeFile(std::string_view contents);
 
-// The file's bytes, or nothing when it cannot be read (missing, a directory,
-// no permission).
+// The recall takes ten lines of at most three characters with their line
+// ends, 40 bytes besides the CRs it drops; only a file with thousands of CRs
+// among them could tell that the bytes after this many are never read.
+inline constexpr std::size_t kHomeFileReadLimitBytes = 4096;
+
+// The first kHomeFileReadLimitBytes of the file (following links), or
+// nothing when it is not a regular file or cannot be read: missing, a
+// directory, a FIFO, a device, no permission.
 std::optional<std::string> LoadHomeFile(const std::string& path);
 
-// Replaces the file as a whole, creating its directory if need be: the new
-// contents go to a temporary file beside it, which is renamed over the old
-// one once complete. On failure the old file stays as it was and TessalyError
-// says "Cannot save the home file <path>: <reason>".
+// Replaces the file as a whole, creating its directory if need be. The new
+// contents go to an unnamed file in the same directory, synced, then renamed
+// over the old file and the directory synced: a crash or a kill leaves the
+// old file or the new one, complete, and no temporary (where the file system
+// has no unnamed files, a kill during the write can leave a named one
+// behind). A link is written through: its target is replaced and the link
+// kept. An existing file keeps its permission bits, a new one gets 0666 less
+// the umask. A file without any write permission is left alone, as is the
+// old file on every failure; TessalyError then says "Cannot save the home
+// file <path>: <reason>".
 void SaveHomeFile(const std::string& path, std::string_view contents);
 
 }  // namespace tessaly

@@ -2,17 +2,23 @@
 // how it is loaded and replaced on disk.
 #include "home/home_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -155,14 +161,74 @@ TEST(LineInteger, SignAndDigitsAsFarAsTheyGo) {
   }
 }
 
-TEST(LoadHomeFile, GivesTheBytesOrNothing) {
+// "nothing", or how many bytes a load gave and the first of them.
+std::string Summary(const std::optional<std::string>& contents) {
+  constexpr std::size_t kShownBytes = 40;
+  if (!contents) return "nothing";
+  return std::to_string(contents->size()) + " bytes: " + contents->substr(0, kShownBytes);
+}
+
+// What LoadHomeFile gave, told by a child process: a reader that blocks or
+// reads without end fails the test instead of hanging it or eating memory.
+std::string LoadOutcome(const fs::path& path) {
+  constexpr int kDeadlineMilliseconds = 3000;
+  int ends[2];
+  if (::pipe(ends) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const std::string summary = Summary(LoadHomeFile(path.string()));
+    const bool sent =
+        ::write(ends[1], summary.data(), summary.size()) == static_cast<ssize_t>(summary.size());
+    ::_exit(sent ? 0 : 1);
+  }
+  ::close(ends[1]);
+  // A summary is shorter than PIPE_BUF: it arrives in one piece.
+  std::string outcome = "no answer within 3 s";
+  pollfd answer{ends[0], POLLIN, 0};
+  char received[256];
+  if (::poll(&answer, 1, kDeadlineMilliseconds) > 0) {
+    const ssize_t count = ::read(ends[0], received, sizeof received);
+    if (count > 0) outcome.assign(received, static_cast<std::size_t>(count));
+  }
+  ::close(ends[0]);
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  return outcome;
+}
+
+TEST(LoadHomeFile, ReadsTheFirstBytesOfARegularFileAndNothingElse) {
   ScratchDirectory scratch;
-  const fs::path file = scratch.Path() / "tessaly2.ini";
-  EXPECT_EQ(LoadHomeFile(file.string()), std::nullopt) << "missing file";
-  EXPECT_EQ(LoadHomeFile(scratch.Path().string()), std::nullopt) << "a directory";
+  const fs::path regular = scratch.Path() / "regular";
   const std::string bytes{"38\r\n\0\x1a\xff", 7};
-  WriteBytes(file, bytes);
-  EXPECT_EQ(LoadHomeFile(file.string()), bytes);
+  WriteBytes(regular, bytes);
+  const fs::path fifo = scratch.Path() / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Sparse: 100 MB that cost no disk.
+  const fs::path huge = scratch.Path() / "huge";
+  WriteBytes(huge, kStandardFile);
+  fs::resize_file(huge, 100'000'000);
+  std::string huge_prefix(kStandardFile);
+  huge_prefix.resize(kHomeFileReadLimitBytes, '\0');
+  struct Case {
+    const char* name;
+    fs::path target;  // the home file is a link to it; none: the file itself is missing
+    std::string outcome;
+  };
+  const std::vector<Case> kCases{
+      {"missing", {}, "nothing"},
+      {"regular file, every byte kept", regular, Summary(bytes)},
+      {"100 MB regular file", huge, Summary(huge_prefix)},
+      {"directory", scratch.Path(), "nothing"},
+      {"FIFO", fifo, "nothing"},
+      {"empty device", "/dev/null", "nothing"},
+      {"endless device", "/dev/zero", "nothing"},
+  };
+  for (const Case& c : kCases) {
+    const fs::path home_file = scratch.Path() / "tessaly2.ini";
+    fs::remove(home_file);
+    if (!c.target.empty()) fs::create_symlink(c.target, home_file);
+    EXPECT_EQ(LoadOutcome(home_file), c.outcome) << c.name;
+  }
 }
 
 TEST(SaveHomeFile, CreatesTheDirectoriesAndWritesExactlyTheText) {
@@ -177,14 +243,100 @@ TEST(SaveHomeFile, CreatesTheDirectoriesAndWritesExactlyTheText) {
   EXPECT_EQ(Entries(directory), std::vector<std::string>{"tessaly2.ini"});
 }
 
-TEST(SaveHomeFile, GivesTheFileTheModeOfAnyNewFile) {
+// The permission bits in octal, "0644".
+std::string Mode(const fs::path& path) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) return "missing";
+  char octal[8];
+  std::snprintf(octal, sizeof octal, "%04o", static_cast<unsigned>(status.st_mode & 0777));
+  return octal;
+}
+
+TEST(SaveHomeFile, KeepsTheFilesPermissionsAndGivesANewOneThoseOfAnyNewFile) {
+  struct Case {
+    const char* name;
+    std::optional<mode_t> before;  // nothing: no file yet
+    mode_t umask;
+    const char* after;
+  };
+  const std::array<Case, 4> kCases{{
+      {"new file, umask 022", std::nullopt, 022, "0644"},
+      {"new file, umask 077", std::nullopt, 077, "0600"},
+      {"private file stays private", 0600, 022, "0600"},
+      {"shared file stays shared whatever the umask", 0644, 077, "0644"},
+  }};
+  for (const Case& c : kCases) {
+    ScratchDirectory scratch;
+    const fs::path file = scratch.Path() / "tessaly2.ini";
+    if (c.before) {
+      WriteBytes(file, "old");
+      ::chmod(file.c_str(), *c.before);
+    }
+    const mode_t saved_mask = ::umask(c.umask);
+    SaveHomeFile(file.string(), kStandardFile);
+    ::umask(saved_mask);
+    EXPECT_EQ(Mode(file), c.after) << c.name;
+    EXPECT_EQ(ReadBytes(file), kStandardFile) << c.name;
+  }
+}
+
+TEST(SaveHomeFile, LeavesAReadOnlyFileAsItIsAndSaysSo) {
   ScratchDirectory scratch;
   const fs::path file = scratch.Path() / "tessaly2.ini";
-  const mode_t saved_mask = ::umask(022);
-  SaveHomeFile(file.string(), kStandardFile);
-  ::umask(saved_mask);
-  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write |
-                                                fs::perms::group_read | fs::perms::others_read);
+  WriteBytes(file, kStandardFile);
+  ::chmod(file.c_str(), 0444);
+  EXPECT_EQ(SaveError(file.string(), "1\r\n2"),
+            "Cannot save the home file " + file.string() + ": File is read-only");
+  EXPECT_EQ(ReadBytes(file), kStandardFile);
+  EXPECT_EQ(Mode(file), "0444");
+}
+
+TEST(SaveHomeFile, WritesThroughLinksAndKeepsThem) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> links;  // from the home file on, each naming the next
+    bool target_exists;
+  };
+  const std::vector<Case> kCases{
+      {"relative link", {"../dotfiles/tessaly2.ini"}, true},
+      {"absolute link", {"<absolute>"}, true},
+      {"link to a link", {"../dotfiles/second", "tessaly2.ini"}, true},
+      {"link to a file not yet made", {"../dotfiles/tessaly2.ini"}, false},
+  };
+  for (const Case& c : kCases) {
+    ScratchDirectory scratch;
+    const fs::path home = scratch.Path() / "Tessaly";
+    const fs::path dotfiles = scratch.Path() / "dotfiles";
+    fs::create_directories(home);
+    fs::create_directories(dotfiles);
+    const fs::path target = dotfiles / "tessaly2.ini";
+    if (c.target_exists) {
+      WriteBytes(target, "old");
+      ::chmod(target.c_str(), 0640);
+    }
+    fs::path link = home / "tessaly2.ini";
+    for (const std::string& next : c.links) {
+      fs::create_symlink(next == "<absolute>" ? target : fs::path(next), link);
+      link = link.parent_path() / next;
+    }
+
+    SaveHomeFile((home / "tessaly2.ini").string(), kStandardFile);
+
+    EXPECT_EQ(ReadBytes(target), kStandardFile) << c.name;
+    EXPECT_TRUE(fs::is_symlink(home / "tessaly2.ini")) << c.name;
+    EXPECT_EQ(Entries(home), std::vector<std::string>{"tessaly2.ini"}) << c.name;
+    if (c.target_exists) {
+      EXPECT_EQ(Mode(target), "0640") << c.name;
+    }
+  }
+}
+
+TEST(SaveHomeFile, LinkThatLeadsNowhereIsReported) {
+  ScratchDirectory scratch;
+  const fs::path file = scratch.Path() / "tessaly2.ini";
+  fs::create_symlink("tessaly2.ini", file);
+  EXPECT_EQ(SaveError(file.string(), kStandardFile),
+            "Cannot save the home file " + file.string() + ": Too many levels of symbolic links");
 }
 
 TEST(SaveHomeFile, DirectoryThatCannotBeMadeIsReportedWithPathAndReason) {
@@ -239,6 +391,36 @@ TEST(SaveHomeFile, WriteThatRunsOutOfSpaceKeepsTheOldFileWhole) {
   EXPECT_EQ(error, "Cannot save the home file " + file.string() + ": File too large");
   EXPECT_EQ(ReadBytes(file), kStandardFile);
   EXPECT_EQ(Entries(scratch.Path()), std::vector<std::string>{"tessaly2.ini"});
+}
+
+// A save killed in the middle of its write, as SIGXFSZ kills a process that
+// writes beyond its file size limit.
+TEST(SaveHomeFile, KilledDuringTheWriteLeavesTheOldFileAndNoTemporary) {
+  for (const bool old_file_exists : {true, false}) {
+    ScratchDirectory scratch;
+    const fs::path file = scratch.Path() / "tessaly2.ini";
+    if (old_file_exists) WriteBytes(file, kStandardFile);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const rlimit no_core{0, 0};
+      ::setrlimit(RLIMIT_CORE, &no_core);
+      const rlimit eight_bytes{8, 8};
+      ::setrlimit(RLIMIT_FSIZE, &eight_bytes);
+      std::signal(SIGXFSZ, SIG_DFL);
+      SaveHomeFile(file.string(), "41\r\n43\r\n45\r\n1\r\n72\r\n42\r\n30\r\n1\r\n1\r\n0");
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "save not killed";
+    const std::vector<std::string> entries = Entries(scratch.Path());
+    if (old_file_exists) {
+      EXPECT_EQ(entries, std::vector<std::string>{"tessaly2.ini"});
+      EXPECT_EQ(ReadBytes(file), kStandardFile);
+    } else {
+      EXPECT_EQ(entries, std::vector<std::string>{});
+    }
+  }
 }
 
 }  // namespace
