@@ -286,7 +286,14 @@ void TQtWindow::SetWidth(Control control, int pixels) {
 void TQtWindow::SetFocus(Control control) {
   QWidget* target =
       IsRadioGroup(control) ? widgets_->radio_groups.at(control)->FocusItem() : Widget(control);
+  // The program moves the focus; the user leaves no field.
+  widgets_->focused = control;
   target->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->end(/*mark=*/false);
+}
+
+std::optional<Control> TQtWindow::FocusedControl() const {
+  return ControlOf(focusWidget());
 }
 
 void TQtWindow::ShowAboutBox() {

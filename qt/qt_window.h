@@ -53,6 +53,7 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   void SetVisible(Control control, bool visible) override;
   void SetWidth(Control control, int pixels) override;
   void SetFocus(Control control) override;
+  std::optional<Control> FocusedControl() const override;
   void ShowAboutBox() override;
   void CloseWindow() override;
   void ShowError(const std::string& message) override;

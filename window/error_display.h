@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "geo/error.h"
 #include "window/window_operations.h"
 
 namespace tessaly {
@@ -22,7 +23,7 @@ bool RunGuarded(WindowOperations& window, Handler&& handler) {
     handler();
     return true;
   } catch (const std::exception& error) {
-    window.ShowError(ErrorBoxText(error.what()));
+    window.ShowError(ErrorBoxText(MessageOf(error)));
   }
   return false;
 }

@@ -44,7 +44,10 @@ void TTessaly1::OnClick(Control control) {
       CalcGrid(side);
       return;
     }
-    if (control == location.CalcLatLonButton) return CalcLatLon(side);
+    if (control == location.CalcLatLonButton) {
+      CalcLatLon(side);
+      return;
+    }
   }
   if (control == Control::Button5) return Button5Click();
   if (control == Control::Label24) return Label24Click();

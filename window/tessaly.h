@@ -78,7 +78,9 @@ class TTessaly1 {
   // and Edit14KeyDown.
   // "Calc. Grid": returns the position it read, in signed decimal degrees.
   SignedPosition CalcGrid(Side side);
-  void CalcLatLon(Side side);  // "Calc. Lat/Lon"
+  // "Calc. Lat/Lon": returns whether the grid field held a locator (if not,
+  // it now shows " Error!").
+  bool CalcLatLon(Side side);
   void SwitchFormat(Side side);
   void ClearLocation(Side side);
 

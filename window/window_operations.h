@@ -2,6 +2,7 @@
 // test screen both implement it, so every handler runs unchanged on either.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "window/controls.h"
@@ -25,7 +26,12 @@ class WindowOperations {
 
   virtual void SetVisible(Control control, bool visible) = 0;
   virtual void SetWidth(Control control, int pixels) = 0;
+  // Moves the keyboard focus as a program does, not as the user leaves a
+  // field: no leave check runs. An edit field gets its caret at the end,
+  // nothing selected.
   virtual void SetFocus(Control control) = 0;
+  // The control that holds the keyboard focus, if one of the window's does.
+  virtual std::optional<Control> FocusedControl() const = 0;
 
   // Modal: returns when the about box has been closed.
   virtual void ShowAboutBox() = 0;

@@ -167,16 +167,22 @@ TEST_F(MouseFocusTest, DoubleClicksSwitchOnlyOnTheBareSurfaceOfAFrame) {
 }
 
 // A switch to decimal degrees hides the minute and second fields; the one
-// that had the focus was not left by the user and is not checked, nor is any
-// field the focus passes on its way out.
-TEST_F(MouseFocusTest, HidingTheFocusedFieldRunsNoLeaveCheck) {
-  for (Control focused : {C::Edit2, C::Edit5}) {
+// that had the focus was not left by the user and is not checked. The focus
+// goes to the degree field of the same coordinate, caret at the end, so the
+// next digit typed is added to its value rather than replacing another.
+TEST_F(MouseFocusTest, HidingTheFocusedFieldMovesTheFocusToItsDegreeField) {
+  const std::pair<Control, Control> cases[] = {{C::Edit3, C::Edit1}, {C::Edit5, C::Edit4}};
+  for (const auto& [focused, degrees] : cases) {
     SCOPED_TRACE(ControlName(focused));
     window_->SetText(C::Edit2, " ");   // no whole number: a check would report it
     window_->SetText(C::Edit6, "75");  // above 59: a check would empty it
     Focus(focused);
-    window_->Tessaly().OnDoubleClick(Control::Panel1);
-    EXPECT_FALSE(W(focused)->isVisible());
+    driver_.DoubleClick(C::Panel1);
+    ASSERT_TRUE(window_->Tessaly().Home.DecimalFormat);
+    EXPECT_EQ(window_->focusWidget(), W(degrees));
+    const std::string before = Text(degrees);
+    Type("7");
+    EXPECT_EQ(Text(degrees), before + "7");
     EXPECT_EQ(Text(C::Edit6), "75");
     EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
     window_->Tessaly().OnDoubleClick(Control::Panel1);  // back to degrees, minutes, seconds

@@ -35,7 +35,7 @@ class MemoryScreen : public WindowOperations {
 
   bool IsVisible(Control control) const;
   int Width(Control control) const;
-  std::optional<Control> Focus() const { return focus_; }
+  std::optional<Control> FocusedControl() const override { return focus_; }
   const std::vector<std::string>& Errors() const { return errors_; }
   // Every real text change, in order: for tests of write order.
   const std::vector<std::pair<Control, std::string>>& TextChanges() const { return text_changes_; }

@@ -26,7 +26,7 @@ std::string ErrorMessageOf(Action&& action) {
   try {
     action();
   } catch (const TessalyError& error) {
-    return error.what();
+    return error.Message();
   }
   ADD_FAILURE() << "no TessalyError thrown";
   return {};

@@ -151,6 +151,27 @@ TEST_F(DistanceCommandTest, MissingCoordinatesAreFilledFromTheLocator) {
   EXPECT_EQ(completed_distance, Distance());
 }
 
+// A locator that cannot fill in the missing coordinates is no position: the
+// command stops with " Error!" shown and the old results kept, before it
+// completes the Destination.
+TEST_F(DistanceCommandTest, ALocatorThatIsNoLocatorStopsTheCommand) {
+  for (const bool decimal : {false, true}) {
+    SCOPED_TRACE(decimal ? "decimal degrees" : "degrees, minutes, seconds");
+    tessaly.Home.DecimalFormat = decimal;
+    Enter(Side::Home, {"", "", "", "", "", ""});
+    screen.SetText(Control::Edit7, "FN31py");
+    Enter(Side::Destination, {"51", "30", "", "0", "7", "0"});
+    screen.SetText(Control::Edit14, " JO62qm");
+    screen.SetText(Control::Edit15, " 1.0  :  2.0");
+    screen.SetText(Control::Edit16, " 3.0");
+    tessaly.Button5Click();
+    EXPECT_EQ(screen.GetText(Control::Edit7), " Error!");
+    EXPECT_EQ(screen.GetText(Control::Edit10), "") << "the Destination was not completed";
+    EXPECT_EQ(Headings(), " 1.0  :  2.0");
+    EXPECT_EQ(Distance(), " 3.0");
+  }
+}
+
 TEST_F(DistanceCommandTest, UnitSwitchWhileTheGateStopsChangesOnlyTheUnit) {
   screen.SetText(Control::Edit16, " 3542.8");
   tessaly.Label24Click();

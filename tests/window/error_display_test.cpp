@@ -1,8 +1,10 @@
 // What the error box shows for a message that escaped a handler.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "geo/error.h"
-#include "geo/location.h"
 #include "tests/support/memory_screen.h"
 #include "window/error_display.h"
 
@@ -36,8 +38,11 @@ TEST(RunGuarded, ShowsTheEscapedErrorAndReportsTheHandlerUnfinished) {
   }));
   EXPECT_TRUE(RunGuarded(screen, [&] { ++steps; }));
   EXPECT_EQ(steps, 2);
-  ASSERT_EQ(screen.Errors().size(), 1u);
-  EXPECT_EQ(screen.Errors()[0], "' ' is not a valid floating point value.");
+  // A field text with a NUL byte is shown whole.
+  const std::string nul_text = std::string("'") + '\0' + " 5' is not a valid integer value";
+  RunGuarded(screen, [&] { throw TessalyError(nul_text); });
+  EXPECT_EQ(screen.Errors(), (std::vector<std::string>{"' ' is not a valid floating point value.",
+                                                       nul_text + "."}));
 }
 
 }  // namespace

@@ -154,6 +154,32 @@ TEST_F(FormatSwitchTest, DegreeFieldThatIsNotANumberKeepsTheDecimalLayout) {
   }
 }
 
+// A field that the switch hides hands the focus to the one that now shows
+// its coordinate; a field that stays keeps it.
+TEST_F(FormatSwitchTest, TheFocusLeavesAHiddenFieldForItsDegreeField) {
+  const struct {
+    Control focused;
+    Side side;
+    Control after;
+  } cases[] = {
+      {Control::Edit3, Side::Home, Control::Edit1},
+      {Control::Edit2, Side::Home, Control::Edit1},
+      {Control::Edit5, Side::Home, Control::Edit4},
+      {Control::Edit6, Side::Home, Control::Edit4},
+      {Control::Edit10, Side::Destination, Control::Edit8},
+      {Control::Edit12, Side::Destination, Control::Edit11},
+      {Control::Edit1, Side::Home, Control::Edit1},
+      {Control::Edit13, Side::Home, Control::Edit13},
+      {Control::Edit14, Side::Destination, Control::Edit14},
+  };
+  for (const auto& c : cases) {
+    screen.SetFocus(c.focused);
+    Switch(c.side);
+    EXPECT_EQ(screen.FocusedControl(), c.after) << ControlName(c.focused);
+    Switch(c.side);
+  }
+}
+
 TEST_F(FormatSwitchTest, WindowDoubleClickSwitchesBothLocations) {
   tessaly.FormDblClick();
   EXPECT_TRUE(tessaly.Home.DecimalFormat);

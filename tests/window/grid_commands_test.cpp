@@ -181,6 +181,29 @@ TEST_F(GridCommandsTest, EnterDecodesBothLocatorsThenShowsTheDistance) {
   }
 }
 
+// Both locations are decoded as before, but a grid text that is no locator
+// gives no position to measure: the results stay as they were.
+TEST_F(GridCommandsTest, EnterMeasuresNothingWhenAGridFieldHoldsNoLocator) {
+  const struct {
+    const char* home;
+    const char* destination;
+  } cases[] = {{"FN31py", " JO62qm"}, {" JO62qm", "FN3"}, {"x", "y"}};
+  for (const bool decimal : {false, true}) {
+    tessaly.Home.DecimalFormat = tessaly.Destination.DecimalFormat = decimal;
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.home) + " / " + c.destination + (decimal ? " decimal" : ""));
+      FillWindow(screen);
+      screen.SetText(Control::Edit7, c.home);
+      screen.SetText(Control::Edit14, c.destination);
+      tessaly.FormKeyDown(kKeyEnter);
+      EXPECT_EQ(screen.GetText(Control::Edit15), " 1.0  :  2.0");
+      EXPECT_EQ(screen.GetText(Control::Edit16), " 3.0");
+      EXPECT_TRUE(screen.GetText(Control::Edit7) == " Error!" ||
+                  screen.GetText(Control::Edit14) == " Error!");
+    }
+  }
+}
+
 TEST_F(GridCommandsTest, EightBitCharactersAreNoBlanksForEnter) {
   screen.SetText(Control::Edit7, "\xa0");
   screen.SetText(Control::Edit14, " QF56od");

@@ -120,7 +120,7 @@ TEST_F(HomeCommandsTest, FirstStartWithoutFileShowsTheDefaultHomeAndItsLocator) 
   EXPECT_EQ(w.tessaly.DistanceFactor, kMilesPerKilometre);
   EXPECT_EQ(w.screen.GetText(Control::Label24), "Distance (miles)");
   EXPECT_EQ(w.screen.GetText(Control::Edit15), "");
-  EXPECT_EQ(w.screen.Focus(), Control::Edit14);
+  EXPECT_EQ(w.screen.FocusedControl(), Control::Edit14);
   EXPECT_EQ(w.screen.GetText(Control::Edit7), " FM08qa");
   EXPECT_FALSE(fs::exists(directory)) << "a recall creates nothing";
 }
@@ -341,7 +341,7 @@ TEST_F(HomeCommandsTest, DamagedFileAtStartShowsTheErrorAndSkipsTheRestOfTheShow
     // Neither the layout, nor the results, nor the focus, nor the locator.
     EXPECT_TRUE(w.ShowsLayout(Side::Home, false)) << c.name;
     EXPECT_EQ(w.screen.GetText(Control::Edit15), " 50.5  :  288.2") << c.name;
-    EXPECT_NE(w.screen.Focus(), Control::Edit14) << c.name;
+    EXPECT_NE(w.screen.FocusedControl(), Control::Edit14) << c.name;
     EXPECT_EQ(w.screen.GetText(Control::Edit7), "") << c.name;
   }
 }

@@ -34,11 +34,13 @@ void TTessaly1::Button5Click() {
   if (window_.GetText(home.Grid) == window_.GetText(destination.Grid)) return;
 
   // Complete each side from what it has, then let both grid fields show the
-  // locators of the positions measured below, which "Calc. Grid" reads.
+  // locators of the positions measured below, which "Calc. Grid" reads. A
+  // locator that cannot fill in the missing coordinates stops the command:
+  // " Error!" stays, and so do the old results.
   if (empty(home.Grid)) CalcGrid(Side::Home);
   if (empty(destination.Grid)) CalcGrid(Side::Destination);
-  if (AnyCoordinateFieldEmpty(window_, home)) CalcLatLon(Side::Home);
-  if (AnyCoordinateFieldEmpty(window_, destination)) CalcLatLon(Side::Destination);
+  if (AnyCoordinateFieldEmpty(window_, home) && !CalcLatLon(Side::Home)) return;
+  if (AnyCoordinateFieldEmpty(window_, destination) && !CalcLatLon(Side::Destination)) return;
   const SignedPosition from = CalcGrid(Side::Home);
   const SignedPosition to = CalcGrid(Side::Destination);
 

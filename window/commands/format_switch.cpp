@@ -70,9 +70,18 @@ void TTessaly1::ConvertToDms(Side side) {
 }
 
 // Widths of the degree fields, then the minute and second labels and fields
-// hidden or shown, labels first.
+// hidden or shown, labels first. A hidden field that held the focus hands it
+// to the field that now shows its coordinate, so the next key typed goes on
+// where the user was.
 void TTessaly1::ShowFormatLayout(Side side, bool decimal) {
   const LocationControls& fields = ControlsOf(side);
+  if (const std::optional<Control> focused = window_.FocusedControl(); decimal && focused) {
+    if (*focused == fields.LatMinutes || *focused == fields.LatSeconds) {
+      window_.SetFocus(fields.LatDegrees);
+    } else if (*focused == fields.LonMinutes || *focused == fields.LonSeconds) {
+      window_.SetFocus(fields.LonDegrees);
+    }
+  }
   window_.SetWidth(fields.LatDegrees, decimal ? kDecimalDegreesWidth : kDmsLatitudeDegreesWidth);
   window_.SetWidth(fields.LonDegrees, decimal ? kDecimalDegreesWidth : kDmsLongitudeDegreesWidth);
   for (Control control : {fields.LatMinutesLabel, fields.LatSecondsLabel, fields.LonMinutesLabel,

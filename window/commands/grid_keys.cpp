@@ -33,14 +33,15 @@ void TTessaly1::ClearLocation(Side side) {
 
 // Enter recomputes both locations from their locators, then the distance.
 // The trimmed texts only decide whether to go on; the fields keep theirs. An
-// error in one command ends the sequence there.
+// error in one command ends the sequence there, and so does a grid text that
+// is no locator: its emptied fields are no position to measure from.
 void TTessaly1::FormKeyDown(KeyCode key) {
   if (key != kKeyEnter) return;
   if (IsBlank(window_.GetText(Control::Edit7))) return;
   if (IsBlank(window_.GetText(Control::Edit14))) return;
-  CalcLatLon(Side::Home);
-  CalcLatLon(Side::Destination);
-  Button5Click();
+  const bool home_decoded = CalcLatLon(Side::Home);
+  const bool destination_decoded = CalcLatLon(Side::Destination);
+  if (home_decoded && destination_decoded) Button5Click();
 }
 
 }  // namespace tessaly

@@ -58,7 +58,7 @@ SignedPosition TTessaly1::CalcGrid(Side side) {
   return position;
 }
 
-void TTessaly1::CalcLatLon(Side side) {
+bool TTessaly1::CalcLatLon(Side side) {
   const LocationControls& fields = ControlsOf(side);
   // A text that is no locator empties the coordinates and selects "N" and
   // "W": only a decoded south or east selects the second item.
@@ -89,6 +89,7 @@ void TTessaly1::CalcLatLon(Side side) {
   window_.SetItemIndex(fields.LatGroup, centre.LatHemisphere);
   window_.SetItemIndex(fields.LonGroup, centre.LonHemisphere);
   window_.SetText(fields.Grid, decoded ? LocatorText(centre.Cell) : std::string(kLocatorErrorText));
+  return decoded.has_value();
 }
 
 }  // namespace tessaly
