@@ -4,14 +4,17 @@
 # make fuzz  runs each fuzz target for FUZZ_SECONDS (default 180)
 # make soak  the random-event test with SOAK_EVENTS events (default 500000) and
 #            a fresh seed; MONKEY_SEED=N replays a seed
+# make install [PREFIX=/usr/local] [DESTDIR=]  builds and installs Tessaly
+# make package  builds the Debian package build/release/tessaly_<version>-1_<arch>.deb
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 180
 SMOKE_FUZZ_SECONDS ?= 15
 SOAK_EVENTS ?= 500000
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps screenshot clean fuzz soak
+.PHONY: run test build deps screenshot clean fuzz soak install package
 
 run: build
 	$(RELEASE_DIR)/tessaly
@@ -34,6 +37,11 @@ soak: deps
 	cmake --build $(TEST_DIR) --target monkey_tests
 	MONKEY_EVENTS=$(SOAK_EVENTS) MONKEY_SEED=$${MONKEY_SEED:-$$(date +%s)} $(TEST_DIR)/tests/monkey_tests
 
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
+
+package: build
+	cd $(RELEASE_DIR) && cpack
 
 deps:
 	scripts/install-deps

@@ -9,6 +9,7 @@
 #include "qt/latin1.h"
 #include "qt/qt_widgets.h"
 #include "window/layout.h"
+#include "window/version.h"
 
 namespace tessaly {
 namespace {
@@ -50,7 +51,7 @@ TAboutWin::TAboutWin(QWidget* parent) : QDialog(parent) {
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel->setGeometry(kBevelGeometry);
 
-  QLabel* title = AddLabel(this, "Tessaly Ver 4.1");
+  QLabel* title = AddLabel(this, "Tessaly Ver " TESSALY_VERSION);
   QFont title_font = ControlFont(kTitlePointSize);
   title_font.setBold(true);
   title->setFont(title_font);

@@ -1,12 +1,17 @@
-// The program's icon: a grid square with a locator dot, drawn in code.
+// The program's icon, the artwork of the desktop launcher: a grid square with
+// a locator dot, rendered from dist/icons' SVG into a Qt resource.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace tessaly {
 
-inline constexpr int kAppIconSize = 32;  // pixels, square
+inline constexpr int kAppIconSize = 32;  // pixels, square: the about box's picture
 
+// The icon at kAppIconSize.
 QPixmap AppIcon();
+// Every rendered size, for the window manager to pick from.
+QIcon AppIconAllSizes();
 
 }  // namespace tessaly

@@ -19,6 +19,7 @@
 #include "home/home_file.h"
 #include "window/controls.h"
 #include "window/location_controls.h"
+#include "window/version.h"
 #include "window/window_operations.h"
 
 namespace tessaly {
@@ -31,7 +32,7 @@ inline constexpr KeyCode kKeyDelete = 46;
 
 enum class MenuItem { Exit, SaveHome, RecallHome, About };
 
-inline constexpr std::string_view kWindowCaption = "   Tessaly  V4.1";
+inline constexpr std::string_view kWindowCaption = "   Tessaly  V" TESSALY_VERSION;
 inline constexpr std::string_view kApplicationTitle = "Tessaly";
 
 class TTessaly1 {
