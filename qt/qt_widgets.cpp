@@ -1,9 +1,12 @@
 #include "qt/qt_widgets.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace tessaly {
 namespace {
@@ -13,14 +16,27 @@ constexpr int kItemCount = 2;
 constexpr int kItemIndent = 8;   // pixels from the group's left edge
 constexpr int kFrameMargin = 4;  // pixels between the frame and the items, top and bottom
 
+// The stand-in, named as installed (fonts-dejavu-extra), so that no search
+// for a substitute runs. The layout was measured for the narrow "MS Sans
+// Serif": only a condensed face keeps the captions clear of their
+// neighbours.
+constexpr const char* kStandInFamily = "DejaVu Sans Condensed";
+// Where the layout asks for 10 points the stand-in is one point smaller: at
+// 10 points " 359.9  :  359.9" needs more than the 83 pixels Edit15 has for
+// its text, and " MM00mm" more than a grid field's 59.
+constexpr int kLargePointSize = 10;
+constexpr int kLargeStandInPointSize = 9;
+
+// QLineEdit's own margin between its contents rectangle and the text, each
+// side (horizontalMargin in Qt's qlineedit_p.h).
+constexpr int kLineEditTextIndent = 2;
+
 }  // namespace
 
 QFont ControlFont(int point_size) {
-  QFont font(QStringLiteral("MS Sans Serif"), point_size);
+  QFont font(QString::fromLatin1(kStandInFamily),
+             point_size == kLargePointSize ? kLargeStandInPointSize : point_size);
   font.setStyleHint(QFont::SansSerif);
-  // The captions were measured for that narrow face; the usual stand-ins are
-  // wider and would run into the controls beside them.
-  font.setStretch(QFont::SemiCondensed);
   return font;
 }
 
@@ -70,6 +86,39 @@ void TRadioGroup::resizeEvent(QResizeEvent* event) {
     Item(index)->setGeometry(kItemIndent, kFrameMargin + index * row_height,
                              width() - kItemIndent - kFrameMargin, row_height);
   }
+}
+
+TResultField::TResultField(QWidget* parent) : QLineEdit(parent) {
+  setReadOnly(true);
+  setCursor(Qt::ArrowCursor);
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
+  });
+}
+
+QVariant TResultField::Value() const {
+  const QStringList numbers = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  bool is_number = false;
+  const double value = numbers.isEmpty() ? 0.0 : numbers.front().toDouble(&is_number);
+  return is_number ? QVariant(value) : QVariant();
+}
+
+// The results always fit their fields (a test measures the longest), so the
+// text starts at the left of the contents, never scrolled.
+QRect TResultField::CharacterRect(int offset) const {
+  const QString shown = text();
+  if (offset < 0 || offset >= shown.size()) return {};
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                             .marginsRemoved(textMargins());
+  const QFontMetrics metrics = fontMetrics();
+  const int left =
+      contents.left() + kLineEditTextIndent + metrics.horizontalAdvance(shown.left(offset));
+  const int top = contents.top() + (contents.height() - metrics.height() + 1) / 2;
+  return {left, top, metrics.horizontalAdvance(shown.at(offset)), metrics.height()};
 }
 
 }  // namespace tessaly

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QWidget>
 
 class QButtonGroup;
@@ -11,8 +12,8 @@ class QRadioButton;
 
 namespace tessaly {
 
-// The window's typeface at `point_size`; where "MS Sans Serif" is missing the
-// system's sans-serif stands in.
+// The window's typeface at the point size the layout gives for "MS Sans
+// Serif". An installed family stands in for that font, which Debian lacks.
 QFont ControlFont(int point_size);
 
 // A frame drawn with a lowered outer and a raised inner bevel, one pixel each,
@@ -49,6 +50,23 @@ class TRadioGroup : public QGroupBox {
 
  private:
   QButtonGroup* buttons_;
+};
+
+// A read-only result field. Every new text is announced to a screen reader
+// as a new value of the field.
+class TResultField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit TResultField(QWidget* parent);
+
+  // The number a screen reader takes for the field's value: the first one it
+  // shows (the forward heading, the distance); none while it is empty.
+  QVariant Value() const;
+
+  // Where the character at `offset` is drawn, in the field's coordinates; an
+  // empty rectangle past the text.
+  QRect CharacterRect(int offset) const;
 };
 
 }  // namespace tessaly

@@ -10,11 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <span>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "qt/about_win.h"
+#include "qt/accessible_interfaces.h"
+#include "qt/accessible_names.h"
 #include "qt/app_icon.h"
 #include "qt/latin1.h"
 #include "qt/qt_widgets.h"
@@ -22,14 +25,42 @@
 #include "window/error_display.h"
 
 namespace tessaly {
+
+struct MenuEntry {
+  MenuItem item;
+  std::string_view text;
+  char mnemonic;     // the letter that chooses the item, underlined
+  Qt::Key shortcut;  // Qt::Key_unknown: none
+  bool checkable;    // shows the state its command toggles
+};
+
 namespace {
 
-constexpr std::pair<MenuItem, std::string_view> kMenuItems[] = {
-    {MenuItem::Exit, kMenuExit},
-    {MenuItem::SaveHome, kMenuSaveHome},
-    {MenuItem::RecallHome, kMenuRecallHome},
-    {MenuItem::About, kMenuAbout},
+// The mnemonics are letters of the texts, which keep their words.
+constexpr char kMainMenuMnemonic = 'M';
+constexpr MenuEntry kMainItems[] = {
+    {MenuItem::Exit, kMenuExit, 'x', Qt::Key_unknown, false},
+    {MenuItem::SaveHome, kMenuSaveHome, 'S', Qt::Key_unknown, false},
+    {MenuItem::RecallHome, kMenuRecallHome, 'R', Qt::Key_unknown, false},
+    {MenuItem::About, kMenuAbout, 'A', Qt::Key_unknown, false},
 };
+// Function keys: no field types them and none of the window's keys is one;
+// a Ctrl combination would clear a grid field's location first.
+constexpr char kViewMenuMnemonic = 'V';
+constexpr MenuEntry kViewItems[] = {
+    {MenuItem::HomeDecimal, kMenuHomeDecimal, 'H', Qt::Key_F2, true},
+    {MenuItem::DestinationDecimal, kMenuDestinationDecimal, 'D', Qt::Key_F3, true},
+    {MenuItem::Kilometres, kMenuKilometres, 'k', Qt::Key_F4, true},
+};
+// Opens the menu bar, as on most desktops.
+constexpr Qt::Key kMenuBarKey = Qt::Key_F10;
+
+// `text` with the mnemonic marker before the first `letter`.
+QString WithMnemonic(std::string_view text, char letter) {
+  const std::size_t at = text.find(letter);
+  if (at == std::string_view::npos) throw std::logic_error("no mnemonic letter in a menu text");
+  return FromLatin1(text.substr(0, at)) + QLatin1Char('&') + FromLatin1(text.substr(at));
+}
 
 }  // namespace
 
@@ -46,8 +77,10 @@ TQtWindow::TQtWindow(std::string home_directory, ErrorDisplay show_error)
     : widgets_(std::make_unique<Widgets>()),
       tessaly_(*this, std::move(home_directory)),
       show_error_(std::move(show_error)) {
+  InstallAccessibleInterfaces();
   setWindowTitle(FromLatin1(kWindowCaption));
-  setWindowIcon(AppIcon());
+  // Every size of the icon, so that the desktop need not scale the 32 pixel one.
+  setWindowIcon(AppIconAllSizes());
   setFont(ControlFont(kDefaultPointSize));
   BuildMenu();
   BuildControls();
@@ -55,6 +88,7 @@ TQtWindow::TQtWindow(std::string home_directory, ErrorDisplay show_error)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   tessaly_.OnCreate();
+  ShowViewState();
   widgets_->about = new TAboutWin(this);
   qApp->installEventFilter(this);
 }
@@ -68,13 +102,28 @@ void TQtWindow::BuildMenu() {
   // Drawn inside the window on every desktop, so the client area sits right
   // below it.
   menuBar()->setNativeMenuBar(false);
-  QMenu* menu = menuBar()->addMenu(FromLatin1(kMainMenuTitle));
-  for (const auto& [item, text] : kMenuItems) {
-    QAction* action = menu->addAction(FromLatin1(text));
+  AddMenu(kMainMenuTitle, kMainMenuMnemonic, kMainItems);
+  AddMenu(kViewMenuTitle, kViewMenuMnemonic, kViewItems);
+
+  auto* open_menu_bar = new QAction(this);
+  open_menu_bar->setShortcut(kMenuBarKey);
+  connect(open_menu_bar, &QAction::triggered, this,
+          [this] { menuBar()->setActiveAction(menuBar()->actions().front()); });
+  addAction(open_menu_bar);
+}
+
+QMenu* TQtWindow::AddMenu(std::string_view title, char mnemonic,
+                          std::span<const MenuEntry> entries) {
+  QMenu* menu = menuBar()->addMenu(WithMnemonic(title, mnemonic));
+  for (const MenuEntry& entry : entries) {
+    QAction* action = menu->addAction(WithMnemonic(entry.text, entry.mnemonic));
+    if (entry.shortcut != Qt::Key_unknown) action->setShortcut(entry.shortcut);
+    action->setCheckable(entry.checkable);
     connect(action, &QAction::triggered, this,
-            [this, item = item] { RunGuarded(*this, [&] { tessaly_.OnMenu(item); }); });
-    widgets_->menu[item] = action;
+            [this, item = entry.item] { Run([&] { tessaly_.OnMenu(item); }); });
+    widgets_->menu[entry.item] = action;
   }
+  return menu;
 }
 
 void TQtWindow::BuildControls() {
@@ -92,8 +141,15 @@ void TQtWindow::BuildControls() {
     if (row.point_size != kDefaultPointSize) widget->setFont(ControlFont(row.point_size));
     if (!row.hint.empty()) widget->setToolTip(FromLatin1(row.hint));
     if (!row.hint_shown) widgets_->hintless.insert(widget);
+    const std::string name = AccessibleName(row);
+    if (!name.empty()) widget->setAccessibleName(FromLatin1(name));
     widgets_->controls[row.control] = widget;
     widgets_->owners[widget] = row.control;
+  }
+  for (const ControlLayout& row : WindowLayout()) {
+    if (const std::optional<Control> field = FieldLabelledBy(row.control)) {
+      static_cast<QLabel*>(Widget(row.control))->setBuddy(Widget(*field));
+    }
   }
   // The initially active control.
   widgets_->controls.at(Control::Button3)->setFocus();
@@ -128,12 +184,10 @@ QWidget* TQtWindow::AddLabel(const ControlLayout& row, QWidget* parent) {
 }
 
 QWidget* TQtWindow::AddEdit(const ControlLayout& row, QWidget* parent) {
-  auto* edit = new QLineEdit(FromLatin1(row.text), parent);
+  QLineEdit* edit =
+      row.kind == ControlKind::ReadOnlyEdit ? new TResultField(parent) : new QLineEdit(parent);
+  edit->setText(FromLatin1(row.text));
   edit->setGeometry(row.left, row.top, row.width, row.height);
-  if (row.kind == ControlKind::ReadOnlyEdit) {
-    edit->setReadOnly(true);
-    edit->setCursor(Qt::ArrowCursor);
-  }
   if (IsCoordinateField(row.control)) {
     // Every character must come as a key press, past the field's key
     // filter: no composed input, no dropped text.
@@ -153,6 +207,7 @@ QWidget* TQtWindow::AddRadioGroup(const ControlLayout& row, QWidget* parent) {
   group->setGeometry(row.left, row.top, row.width, row.height);
   for (int index : {0, 1}) {
     QRadioButton* item = group->Item(index);
+    item->setAccessibleName(FromLatin1(HemisphereItemName(row.text.substr(index, 1))));
     widgets_->owners[item] = row.control;
     if (!row.hint_shown) widgets_->hintless.insert(item);
   }
@@ -167,7 +222,7 @@ QWidget* TQtWindow::AddButton(const ControlLayout& row, QWidget* parent) {
   button->setAutoDefault(false);
   button->setDefault(false);
   connect(button, &QPushButton::clicked, this,
-          [this, control = row.control] { RunGuarded(*this, [&] { tessaly_.OnClick(control); }); });
+          [this, control = row.control] { Run([&] { tessaly_.OnClick(control); }); });
   return button;
 }
 
@@ -259,7 +314,7 @@ void TQtWindow::OnUserTextChanged(Control control) {
   QString& seen = widgets_->texts_seen[control];
   if (text == seen) return;
   seen = text;
-  RunGuarded(*this, [&] { tessaly_.OnTextChanged(control); });
+  Run([&] { tessaly_.OnTextChanged(control); });
 }
 
 int TQtWindow::GetItemIndex(Control radio_group) const {
@@ -296,6 +351,16 @@ std::optional<Control> TQtWindow::FocusedControl() const {
   return ControlOf(focusWidget());
 }
 
+void TQtWindow::ShowViewState() {
+  for (const auto& [item, action] : widgets_->menu) {
+    if (action->isCheckable()) action->setChecked(tessaly_.IsChecked(item));
+  }
+  const QString distance_name =
+      FromLatin1(DistanceFieldName(tessaly_.IsChecked(MenuItem::Kilometres)));
+  QWidget* distance = Widget(Control::Edit16);
+  if (distance->accessibleName() != distance_name) distance->setAccessibleName(distance_name);
+}
+
 void TQtWindow::ShowAboutBox() {
   widgets_->about->exec();
   activateWindow();
@@ -315,7 +380,7 @@ void TQtWindow::showEvent(QShowEvent* event) {
   shown_before_ = true;
   // Only now is the menu bar's height, and so the window's, final.
   CentreOnScreen();
-  RunGuarded(*this, [&] { tessaly_.OnFirstShow(); });
+  Run([&] { tessaly_.OnFirstShow(); });
 }
 
 }  // namespace tessaly

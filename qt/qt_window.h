@@ -8,19 +8,25 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 
+#include "window/error_display.h"
 #include "window/layout.h"
 #include "window/tessaly.h"
 #include "window/window_operations.h"
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 class QMouseEvent;
 
 namespace tessaly {
 
 class TAboutWin;
+struct MenuEntry;
 
 // Shows one error, already worded as the box shows it. The program's own
 // display opens a message box; tests and the scenario runner record instead.
@@ -66,6 +72,7 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   struct Widgets;
 
   void BuildMenu();
+  QMenu* AddMenu(std::string_view title, char mnemonic, std::span<const MenuEntry> entries);
   void BuildControls();
   QWidget* AddControl(const ControlLayout& row);
   // One builder a kind of control; each returns the control's widget.
@@ -79,6 +86,16 @@ class TQtWindow : public QMainWindow, public WindowOperations {
 
   // The control a widget shows (a radio item counts as its group).
   std::optional<Control> ControlOf(const QWidget* widget) const;
+  // Runs one event's handler (see RunGuarded), then shows the state it may
+  // have changed that no window operation shows.
+  template <typename Handler>
+  bool Run(Handler&& handler) {
+    const bool done = RunGuarded(*this, std::forward<Handler>(handler));
+    ShowViewState();
+    return done;
+  }
+  // The View menu's check marks, and the unit in the distance field's name.
+  void ShowViewState();
   void OnUserTextChanged(Control control);
   // The routes that may use up their event say so by returning true.
   bool RouteKeyPress(QWidget* receiver, const QKeyEvent* event);

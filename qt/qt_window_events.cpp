@@ -54,16 +54,14 @@ bool TQtWindow::RouteKeyPress(QWidget* receiver, const QKeyEvent* event) {
     return true;
   }
 
-  const bool key_down_done =
-      RunGuarded(*this, [&] { tessaly_.OnKeyDown(*focused, KeyCodeOf(key)); });
+  const bool key_down_done = Run([&] { tessaly_.OnKeyDown(*focused, KeyCodeOf(key)); });
   if (!key_down_done) return true;
   if (!IsCoordinateField(*focused)) return false;
 
   const std::optional<char> typed = TypedCharacter(key, modifiers, event->text());
   if (!typed) return false;
   char kept = '\0';
-  const bool key_typed_done =
-      RunGuarded(*this, [&] { kept = tessaly_.OnKeyTyped(*focused, *typed); });
+  const bool key_typed_done = Run([&] { kept = tessaly_.OnKeyTyped(*focused, *typed); });
   if (!key_typed_done || kept == '\0') return true;
   // The field acts on the character: a backspace typed as Ctrl+H deletes as
   // the Backspace key does.
@@ -83,7 +81,7 @@ void TQtWindow::RouteFocusIn(QWidget* widget) {
   if (!control) return;
   const std::optional<Control> left = std::exchange(widgets_->focused, control);
   if (!left || *left == *control || !IsCoordinateField(*left)) return;
-  RunGuarded(*this, [&] { tessaly_.OnFocusLeft(*left); });
+  Run([&] { tessaly_.OnFocusLeft(*left); });
 }
 
 void TQtWindow::RouteMouseButton(QWidget* widget, const QMouseEvent* event) {
@@ -100,7 +98,7 @@ void TQtWindow::RouteMouseButton(QWidget* widget, const QMouseEvent* event) {
   widgets_->pressed = nullptr;
   // A click is a press and a release inside the control.
   if (!widget->rect().contains(event->position().toPoint())) return;
-  RunGuarded(*this, [&] { tessaly_.OnClick(*control); });
+  Run([&] { tessaly_.OnClick(*control); });
 }
 
 bool TQtWindow::RouteDoubleClick(QWidget* widget, const QMouseEvent* event) {
@@ -113,7 +111,7 @@ bool TQtWindow::RouteDoubleClick(QWidget* widget, const QMouseEvent* event) {
   // Only the bare surface counts: a double-click on a label or other child
   // may arrive here passed on from the child.
   if (widget->childAt(event->position().toPoint()) != nullptr) return false;
-  RunGuarded(*this, [&] { tessaly_.OnDoubleClick(*control); });
+  Run([&] { tessaly_.OnDoubleClick(*control); });
   return true;
 }
 

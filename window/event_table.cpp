@@ -1,6 +1,7 @@
 // Which handler runs for which user event. The per-field and per-location
 // handlers are found by the control's role and side; the comments name the
 // bindings they stand for.
+#include "geo/distance.h"
 #include "window/tessaly.h"
 
 namespace tessaly {
@@ -73,6 +74,20 @@ void TTessaly1::OnMenu(MenuItem item) {
     case MenuItem::SaveHome: return SaveHome1Click();
     case MenuItem::RecallHome: return RecallHome1Click();
     case MenuItem::About: return About1Click();
+    // The View items run what the mouse runs: Panel1DblClick, Panel2DblClick
+    // and Label24Click.
+    case MenuItem::HomeDecimal: return SwitchFormat(Side::Home);
+    case MenuItem::DestinationDecimal: return SwitchFormat(Side::Destination);
+    case MenuItem::Kilometres: return Label24Click();
+  }
+}
+
+bool TTessaly1::IsChecked(MenuItem item) const {
+  switch (item) {
+    case MenuItem::HomeDecimal: return Home.DecimalFormat;
+    case MenuItem::DestinationDecimal: return Destination.DecimalFormat;
+    case MenuItem::Kilometres: return DistanceFactor == kKilometresPerKilometre;
+    default: return false;
   }
 }
 

@@ -33,6 +33,10 @@ inline constexpr std::string_view kMenuExit = "Exit";
 inline constexpr std::string_view kMenuSaveHome = "Save Home ";
 inline constexpr std::string_view kMenuRecallHome = "Recall Home";
 inline constexpr std::string_view kMenuAbout = "About";
+inline constexpr std::string_view kViewMenuTitle = "View";
+inline constexpr std::string_view kMenuHomeDecimal = "Home in decimal degrees";
+inline constexpr std::string_view kMenuDestinationDecimal = "Destination in decimal degrees";
+inline constexpr std::string_view kMenuKilometres = "Distance in kilometres";
 
 // Every control but the window, parents before their children.
 std::span<const ControlLayout> WindowLayout();

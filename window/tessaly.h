@@ -30,7 +30,17 @@ inline constexpr KeyCode kKeyEnter = 13;
 inline constexpr KeyCode kKeyControl = 17;
 inline constexpr KeyCode kKeyDelete = 46;
 
-enum class MenuItem { Exit, SaveHome, RecallHome, About };
+// Main's items, then View's: each View item runs a mouse command from the
+// keyboard and shows the state it toggles as a check mark.
+enum class MenuItem {
+  Exit,
+  SaveHome,
+  RecallHome,
+  About,
+  HomeDecimal,
+  DestinationDecimal,
+  Kilometres,
+};
 
 inline constexpr std::string_view kWindowCaption = "   Tessaly  V" TESSALY_VERSION;
 inline constexpr std::string_view kApplicationTitle = "Tessaly";
@@ -54,6 +64,9 @@ class TTessaly1 {
   void OnDoubleClick(Control control);
   void OnTextChanged(Control control);
   void OnMenu(MenuItem item);
+  // Whether a View item shows its check mark: the state its handler toggles,
+  // however it last changed. Main's items have none.
+  bool IsChecked(MenuItem item) const;
 
   // State shared by the handlers.
   Location Home;

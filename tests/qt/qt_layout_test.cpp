@@ -1,6 +1,7 @@
 // The window as it is built: geometry, parents, captions, fonts, menu, hints
 // and tab order, checked against the window's description rather than the
 // table it is built from.
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,15 +32,25 @@ TEST_F(QtWindowTest, ClientAreaIsFixedBelowTheMenuAndTheWindowCentred) {
   EXPECT_EQ(window_->windowTitle(), QString("   Tessaly  V4.1"));
 }
 
-TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrder) {
+// The texts as shown, without the markers of their underlined letters.
+TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrderAndViewItsThree) {
   const QList<QAction*> menus = window_->menuBar()->actions();
-  ASSERT_EQ(menus.size(), 1);
-  EXPECT_EQ(menus[0]->text(), "Main");
-  QStringList items;
-  for (const QAction* item : menus[0]->menu()->actions()) items << item->text();
-  EXPECT_EQ(items, QStringList({"Exit", "Save Home ", "Recall Home", "About"}));
+  ASSERT_EQ(menus.size(), 2);
+  EXPECT_EQ(ShownMenuText(*menus[0]), "Main");
+  EXPECT_EQ(ShownMenuText(*menus[1]), "View");
+  std::vector<std::string> items;
+  for (const QAction* menu : menus) {
+    for (const QAction* item : menu->menu()->actions()) {
+      if (!item->isSeparator()) items.push_back(ShownMenuText(*item));
+    }
+  }
+  EXPECT_EQ(items,
+            (std::vector<std::string>{"Exit", "Save Home ", "Recall Home", "About",
+                                      "Home in decimal degrees", "Destination in decimal degrees",
+                                      "Distance in kilometres"}));
   EXPECT_EQ(window_->MenuAction(MenuItem::SaveHome), menus[0]->menu()->actions()[1]);
   EXPECT_EQ(window_->MenuAction(MenuItem::About), menus[0]->menu()->actions()[3]);
+  EXPECT_EQ(window_->MenuAction(MenuItem::Kilometres), menus[1]->menu()->actions()[2]);
 }
 
 // The frames are twins: every Destination control sits where its Home twin
@@ -148,12 +159,19 @@ TEST_F(QtWindowTest, StartsWithTheDescribedTextsChoicesFontsAndFocus) {
   }
   EXPECT_EQ(window_->focusWidget(), W(C::Button3));
 
+  // The stand-in for "MS Sans Serif": the fields of 10 points are drawn
+  // larger than the rest, as large as their longest texts allow (see
+  // qt_legibility_test.cpp).
   for (Control control : {C::Edit7, C::Edit14, C::Edit15, C::Edit16}) {
-    EXPECT_EQ(W(control)->font().pointSize(), 10) << ControlName(control);
+    EXPECT_GT(QFontInfo(W(control)->font()).pixelSize(), QFontInfo(W(C::Edit1)->font()).pixelSize())
+        << ControlName(control);
+    EXPECT_EQ(QFontInfo(W(control)->font()).family(), "DejaVu Sans Condensed")
+        << ControlName(control);
   }
   for (Control control : {C::Edit1, C::Edit8, C::Label1, C::Button5, C::RadioGroup3}) {
     EXPECT_EQ(W(control)->font().pointSize(), 8) << ControlName(control);
-    EXPECT_EQ(W(control)->font().family(), "MS Sans Serif") << ControlName(control);
+    EXPECT_EQ(QFontInfo(W(control)->font()).family(), "DejaVu Sans Condensed")
+        << ControlName(control);
   }
   for (Control control : {C::Edit15, C::Edit16}) {
     EXPECT_TRUE(qobject_cast<QLineEdit*>(W(control))->isReadOnly()) << ControlName(control);

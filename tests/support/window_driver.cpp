@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,6 +45,16 @@ void Settle() {
 }
 
 }  // namespace
+
+std::string ShownMenuText(const QAction& action) {
+  const QString text = action.text();
+  QString shown;
+  for (qsizetype at = 0; at < text.size(); ++at) {
+    if (text[at] == QLatin1Char('&') && at + 1 < text.size()) ++at;
+    shown += text[at];
+  }
+  return ToLatin1(shown);
+}
 
 WindowDriver::WindowDriver(const HomeDirectory& home) : home_(home) {}
 
@@ -101,10 +113,14 @@ TQtWindow& WindowDriver::Window() {
 
 void WindowDriver::Activate() {
   TQtWindow& window = Window();
-  if (window.isActiveWindow()) return;
+  // Keys go to the focus window; it follows the activation a moment later.
+  auto active = [&window] {
+    return window.isActiveWindow() && QGuiApplication::focusWindow() == window.windowHandle();
+  };
+  if (active()) return;
   window.raise();
   window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) Fail("the window does not become active");
+  if (!QTest::qWaitFor(active)) Fail("the window does not become active");
 }
 
 QWidget& WindowDriver::Widget(Control control) {
@@ -236,23 +252,23 @@ void WindowDriver::Choose(Control radio_group, int index) {
 }
 
 void WindowDriver::Menu(const std::string& text) {
-  constexpr std::array kItems{MenuItem::Exit, MenuItem::SaveHome, MenuItem::RecallHome,
-                              MenuItem::About};
   std::string available;
-  for (const MenuItem item : kItems) {
-    QAction* action = Window().MenuAction(item);
-    if (!action) continue;
-    const std::string caption = ToLatin1(action->text());
-    available += (available.empty() ? "" : ", ") + Quote(caption);
-    if (caption != text) continue;
-    if (!action->isEnabled()) Fail("the menu item " + Quote(text) + " is disabled");
-    if (item == MenuItem::About) return ChooseAbout(*action);
-    Activate();
-    action->trigger();
-    Settle();
-    return;
+  for (const QAction* menu : Window().menuBar()->actions()) {
+    if (!menu->menu()) continue;
+    for (QAction* action : menu->menu()->actions()) {
+      if (action->isSeparator()) continue;
+      const std::string caption = ShownMenuText(*action);
+      available += (available.empty() ? "" : ", ") + Quote(caption);
+      if (caption != text) continue;
+      if (!action->isEnabled()) Fail("the menu item " + Quote(text) + " is disabled");
+      if (action == Window().MenuAction(MenuItem::About)) return ChooseAbout(*action);
+      Activate();
+      action->trigger();
+      Settle();
+      return;
+    }
   }
-  Fail("no menu item " + Quote(text) + " (the menu holds " + available + ")");
+  Fail("no menu item " + Quote(text) + " (the menus hold " + available + ")");
 }
 
 void WindowDriver::WhenModalShows(std::function<void(QWidget*)> inspect) {

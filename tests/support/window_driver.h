@@ -26,6 +26,10 @@ class QTimer;
 
 namespace tessaly {
 
+// A menu item's text as the menu shows it: without the "&" before its
+// underlined letter ("&&" shows one "&").
+std::string ShownMenuText(const QAction& action);
+
 class WindowDriver {
  public:
   explicit WindowDriver(const HomeDirectory& home);
@@ -53,6 +57,7 @@ class WindowDriver {
   void Click(Control control);
   void DoubleClick(Control control);
   void Choose(Control radio_group, int index);
+  // Chooses the menu item that shows `text`, in whichever menu.
   void Menu(const std::string& text);
   // As a program write: an error it raises is shown like any handler's.
   void Set(Control control, const std::string& text);
