@@ -23,6 +23,7 @@ struct Location {
 struct SignedPosition {
   double Lat = 0.0;
   double Lon = 0.0;
+  friend bool operator==(const SignedPosition&, const SignedPosition&) = default;
 };
 
 // The hemisphere radio groups' item indexes. -1 (no selection) counts as

@@ -131,6 +131,10 @@ double ReadDecimal(std::string_view text) {
   throw NotAValue(text, "floating point");
 }
 
+std::optional<double> ReadDecimalOr(std::string_view text) {
+  return ParseDecimal(text);
+}
+
 std::int32_t ReadWholeNumber(std::string_view text) {
   if (const auto value = ParseWholeNumber(text)) return *value;
   throw NotAValue(text, "integer");

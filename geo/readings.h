@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tessaly {
@@ -11,6 +12,9 @@ namespace tessaly {
 // "'<text>' is not a valid floating point value" for anything else. An
 // exponent beyond the double range is not a number; one below it reads 0.
 double ReadDecimal(std::string_view text);
+
+// ReadDecimal, with nothing for a text that is not a number.
+std::optional<double> ReadDecimalOr(std::string_view text);
 
 // " 57", "-3", within the 32-bit range; throws
 // "'<text>' is not a valid integer value" for anything else, "57 " included.

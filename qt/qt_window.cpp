@@ -20,6 +20,7 @@
 #include "qt/accessible_names.h"
 #include "qt/app_icon.h"
 #include "qt/latin1.h"
+#include "qt/map_window.h"
 #include "qt/qt_widgets.h"
 #include "qt/qt_window_widgets.h"
 #include "window/error_display.h"
@@ -54,6 +55,10 @@ constexpr MenuEntry kViewItems[] = {
 };
 // Opens the menu bar, as on most desktops.
 constexpr Qt::Key kMenuBarKey = Qt::Key_F10;
+// View's last item opens the map; it runs none of the window's handlers.
+constexpr std::string_view kMenuGreatCircleMap = "Great-circle map";
+constexpr char kMapMnemonic = 'G';
+constexpr Qt::Key kMapKey = Qt::Key_F6;
 
 // `text` with the mnemonic marker before the first `letter`.
 QString WithMnemonic(std::string_view text, char letter) {
@@ -103,7 +108,11 @@ void TQtWindow::BuildMenu() {
   // below it.
   menuBar()->setNativeMenuBar(false);
   AddMenu(kMainMenuTitle, kMainMenuMnemonic, kMainItems);
-  AddMenu(kViewMenuTitle, kViewMenuMnemonic, kViewItems);
+  QMenu* view = AddMenu(kViewMenuTitle, kViewMenuMnemonic, kViewItems);
+  view->addSeparator();
+  QAction* map = view->addAction(WithMnemonic(kMenuGreatCircleMap, kMapMnemonic));
+  map->setShortcut(kMapKey);
+  connect(map, &QAction::triggered, this, &TQtWindow::OpenMap);
 
   auto* open_menu_bar = new QAction(this);
   open_menu_bar->setShortcut(kMenuBarKey);
@@ -359,6 +368,20 @@ void TQtWindow::ShowViewState() {
       FromLatin1(DistanceFieldName(tessaly_.IsChecked(MenuItem::Kilometres)));
   QWidget* distance = Widget(Control::Edit16);
   if (distance->accessibleName() != distance_name) distance->setAccessibleName(distance_name);
+  if (widgets_->map != nullptr && widgets_->map->isVisible()) {
+    // Fields that give no position leave the map as it was.
+    if (const std::optional<MapContent> content = tessaly_.MapView()) {
+      widgets_->map->SetContent(*content);
+    }
+  }
+}
+
+void TQtWindow::OpenMap() {
+  if (widgets_->map == nullptr) widgets_->map = new TMapWindow(this);
+  widgets_->map->show();
+  ShowViewState();
+  widgets_->map->raise();
+  widgets_->map->activateWindow();
 }
 
 void TQtWindow::ShowAboutBox() {

@@ -26,6 +26,7 @@ class QMouseEvent;
 namespace tessaly {
 
 class TAboutWin;
+class TMapWindow;
 struct MenuEntry;
 
 // Shows one error, already worded as the box shows it. The program's own
@@ -94,8 +95,11 @@ class TQtWindow : public QMainWindow, public WindowOperations {
     ShowViewState();
     return done;
   }
-  // The View menu's check marks, and the unit in the distance field's name.
+  // The View menu's check marks, the unit in the distance field's name, and
+  // the great-circle map while it is open.
   void ShowViewState();
+  // View → Great-circle map: the map's window, made when first opened.
+  void OpenMap();
   void OnUserTextChanged(Control control);
   // The routes that may use up their event say so by returning true.
   bool RouteKeyPress(QWidget* receiver, const QKeyEvent* event);

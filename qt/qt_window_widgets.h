@@ -21,6 +21,7 @@ struct TQtWindow::Widgets {
   std::set<const QWidget*> hintless;         // no hint shows over these at all
   std::map<MenuItem, QAction*> menu;
   TAboutWin* about = nullptr;
+  TMapWindow* map = nullptr;              // made when first opened
   std::optional<Control> focused;         // the control that last held the keyboard focus
   QPointer<QWidget> pressed;              // an edit or label under a left press not yet released
   int program_writes = 0;                 // text changes now under way are the program's own

@@ -12,10 +12,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "geo/location.h"
+#include "geo/map_content.h"
 #include "home/home_file.h"
 #include "window/controls.h"
 #include "window/location_controls.h"
@@ -98,6 +100,12 @@ class TTessaly1 {
   void SwitchFormat(Side side);
   void ClearLocation(Side side);
 
+  // What the great-circle map shows now: the last path the distance command
+  // measured, while its results are still shown; else Home alone, where its
+  // fields put it. Nothing while those fields give no position (decimal
+  // degrees that are no number). Reads the fields and changes nothing.
+  std::optional<MapContent> MapView() const;
+
   // The handlers of every coordinate field: EditNKeyPress, EditNExit and
   // EditNClick.
   char FilterKey(char key) const;
@@ -117,6 +125,9 @@ class TTessaly1 {
 
   // Distance: DistanceFactor and the caption that names its unit.
   void SetDistanceUnit(double factor);
+  // The position a location's fields show, in signed decimal degrees, read
+  // as "Calc. Grid" reads them but without storing anything or failing.
+  std::optional<SignedPosition> ShownPosition(Side side) const;
 
   // Home commands.
   void RecallDefaultHome();
@@ -127,6 +138,14 @@ class TTessaly1 {
 
   WindowOperations& window_;
   std::string home_directory_;
+  // The distance command's last measurement as the map draws it: both
+  // positions, the texts it wrote and the unit they are in.
+  struct MeasuredPath {
+    SignedPosition Home;
+    MapDestination Destination;
+    double DistanceFactor;
+  };
+  std::optional<MeasuredPath> measured_path_;
 };
 
 }  // namespace tessaly

@@ -139,7 +139,10 @@ def check_view_menu(app):
     items = [child for child in walk(view) if role(child) == "menu item" and child is not view]
     names = [item.name for item in items]
     check(names == ["Home in decimal degrees", "Destination in decimal degrees",
-                    "Distance in kilometres"], "View's three items, found %r" % names)
+                    "Distance in kilometres", "Great-circle map"],
+          "View's four items, found %r" % names)
+    # The last opens the map; the three before it toggle a state.
+    items = items[:3]
     # Qt 6.4's bridge passes on the check mark, not that an item has one.
     for item in items:
         check(not has_state(item, pyatspi.STATE_CHECKED), item.name + " unchecked at start")

@@ -33,7 +33,7 @@ TEST_F(QtWindowTest, ClientAreaIsFixedBelowTheMenuAndTheWindowCentred) {
 }
 
 // The texts as shown, without the markers of their underlined letters.
-TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrderAndViewItsThree) {
+TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrderAndViewItsFour) {
   const QList<QAction*> menus = window_->menuBar()->actions();
   ASSERT_EQ(menus.size(), 2);
   EXPECT_EQ(ShownMenuText(*menus[0]), "Main");
@@ -47,7 +47,7 @@ TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrderAndViewItsThree) {
   EXPECT_EQ(items,
             (std::vector<std::string>{"Exit", "Save Home ", "Recall Home", "About",
                                       "Home in decimal degrees", "Destination in decimal degrees",
-                                      "Distance in kilometres"}));
+                                      "Distance in kilometres", "Great-circle map"}));
   EXPECT_EQ(window_->MenuAction(MenuItem::SaveHome), menus[0]->menu()->actions()[1]);
   EXPECT_EQ(window_->MenuAction(MenuItem::About), menus[0]->menu()->actions()[3]);
   EXPECT_EQ(window_->MenuAction(MenuItem::Kilometres), menus[1]->menu()->actions()[2]);

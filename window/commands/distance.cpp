@@ -59,6 +59,8 @@ void TTessaly1::Button5Click() {
   const std::string distance_text = OneDecimalText(kilometres * DistanceFactor);
   window_.SetText(Control::Edit15, heading_text);
   window_.SetText(Control::Edit16, distance_text);
+  measured_path_ = MeasuredPath{
+      from, {to, window_.GetText(destination.Grid), heading_text, distance_text}, DistanceFactor};
 }
 
 void TTessaly1::SetDistanceUnit(double factor) {
