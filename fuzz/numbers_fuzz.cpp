@@ -103,7 +103,13 @@ void CheckUsualPositions(FuzzedDataProvider& input) {
   Require(tessaly::EllipsoidDistance(lat1, lon1, lat1, lon1) == 0.0,
           "a position is 0 km from itself");
   CheckTexts(km * tessaly::kMilesPerKilometre);
-  CheckHeadings(tessaly::SphereHeadings(lat1, lon1, lat2, lon2));
+  const tessaly::Headings headings = tessaly::SphereHeadings(lat1, lon1, lat2, lon2);
+  CheckHeadings(headings);
+  // The distance command takes both at once, from shared sines and cosines.
+  const tessaly::Path path = tessaly::MeasurePath(lat1, lon1, lat2, lon2);
+  Require(path.Kilometres == km && path.Directions.Forward == headings.Forward &&
+              path.Directions.Reverse == headings.Reverse,
+          "the path measured at once is the distance and the headings measured apart");
 }
 
 bool IsValidLocatorText(const std::string& text) {

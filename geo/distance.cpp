@@ -30,27 +30,35 @@ double ClampedCosine(double x) {
   return x;
 }
 
-// The heading towards `to_lat` from `from_lat`, given the central angle and
-// the sine of the longitude step; due north reads 360, not 0.
-double Heading(double from_lat, double to_lat, double central_angle, double sin_longitude_step) {
-  const double cosine = (std::sin(to_lat) - std::cos(central_angle) * std::sin(from_lat)) /
-                        (std::sin(central_angle) * std::cos(from_lat));
-  const double degrees = std::acos(ClampedCosine(cosine)) * kDegreesPerRadian;
-  return sin_longitude_step > 0 ? degrees : kFullCircleDegrees - degrees;
-}
+// The sine and cosine of one angle, computed once for all the formulas that
+// use them, in one call that shares the argument reduction (the values are
+// those of sin and cos).
+struct SineCosine {
+  SineCosine() = default;
+  explicit SineCosine(double angle) { ::sincos(angle, &sin, &cos); }
+  double sin = 0.0;
+  double cos = 0.0;
+};
 
-}  // namespace
+// The half sum of the latitudes and the half differences of the latitudes
+// and the longitudes, F, G and L, with their sines and cosines: Andoyer's
+// formula starts from them, and the headings take the latitudes and the
+// longitude step from them too (lat1 = F - G, lat2 = F + G, the step 2L).
+struct HalfAngles {
+  HalfAngles(double lat1, double lon1, double lat2, double lon2)
+      : f((lat2 + lat1) * kHalf), g((lat2 - lat1) * kHalf), l((lon2 - lon1) * kHalf) {}
+  SineCosine f;
+  SineCosine g;
+  SineCosine l;
+};
 
-double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2) {
-  const double f = (lat2 + lat1) * kHalf;
-  const double g = (lat2 - lat1) * kHalf;
-  const double l = (lon2 - lon1) * kHalf;
-  const double sin2_f = Squared(std::sin(f));
-  const double cos2_f = Squared(std::cos(f));
-  const double sin2_g = Squared(std::sin(g));
-  const double cos2_g = Squared(std::cos(g));
-  const double sin2_l = Squared(std::sin(l));
-  const double cos2_l = Squared(std::cos(l));
+double AndoyerDistance(const HalfAngles& half) {
+  const double sin2_f = Squared(half.f.sin);
+  const double cos2_f = Squared(half.f.cos);
+  const double sin2_g = Squared(half.g.sin);
+  const double cos2_g = Squared(half.g.cos);
+  const double sin2_l = Squared(half.l.sin);
+  const double cos2_l = Squared(half.l.cos);
 
   const double s = sin2_g * cos2_l + cos2_f * sin2_l;
   const double c = cos2_g * cos2_l + sin2_f * sin2_l;
@@ -70,14 +78,60 @@ double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2) {
   return d * (1 + kFlattening * h1 * sin2_f * cos2_g - kFlattening * h2_sin2_g * cos2_f);
 }
 
+// The heading towards `to` from `from`, given the central angle and the sine
+// of the longitude step; due north reads 360, not 0.
+double Heading(const SineCosine& from, const SineCosine& to, const SineCosine& central_angle,
+               double sin_longitude_step) {
+  const double cosine = (to.sin - central_angle.cos * from.sin) / (central_angle.sin * from.cos);
+  const double degrees = std::acos(ClampedCosine(cosine)) * kDegreesPerRadian;
+  return sin_longitude_step > 0 ? degrees : kFullCircleDegrees - degrees;
+}
+
+Headings HeadingsFrom(const HalfAngles& half) {
+  const auto [f, g, l] = half;
+  SineCosine from;  // lat1 = F - G
+  from.sin = f.sin * g.cos - f.cos * g.sin;
+  from.cos = f.cos * g.cos + f.sin * g.sin;
+  SineCosine to;  // lat2 = F + G
+  to.sin = f.sin * g.cos + f.cos * g.sin;
+  to.cos = f.cos * g.cos - f.sin * g.sin;
+  SineCosine step;  // lon2 - lon1 = 2L
+  step.sin = 2 * l.sin * l.cos;
+  step.cos = l.cos * l.cos - l.sin * l.sin;
+  // The headings need only the central angle's cosine and sine, not the angle:
+  // no arc cosine, and the sine as the square root of (1 - cos)(1 + cos),
+  // which keeps its precision for close positions. At the antipode the sine
+  // is 0, and the headings' quotients 0/0 count as -1, as any other that is
+  // not a number.
+  SineCosine central_angle;
+  central_angle.cos = ClampedCosine(from.sin * to.sin + from.cos * to.cos * step.cos);
+  central_angle.sin = std::sqrt((1 - central_angle.cos) * (1 + central_angle.cos));
+  // The step back is the negated step, and the sine is odd: its sign is the
+  // opposite.
+  return {Heading(from, to, central_angle, step.sin), Heading(to, from, central_angle, -step.sin)};
+}
+
+// There is no direction from a position to itself; the formulas would divide
+// 0 by 0.
+bool Coincide(double lat1, double lon1, double lat2, double lon2) {
+  return lat1 == lat2 && lon1 == lon2;
+}
+
+}  // namespace
+
+double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2) {
+  return AndoyerDistance(HalfAngles(lat1, lon1, lat2, lon2));
+}
+
 Headings SphereHeadings(double lat1, double lon1, double lat2, double lon2) {
-  // There is no direction from a position to itself; the formulas below
-  // would divide 0 by 0.
-  if (lat1 == lat2 && lon1 == lon2) return {};
-  const double central_angle = std::acos(ClampedCosine(
-      std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(lon2 - lon1)));
-  return {Heading(lat1, lat2, central_angle, std::sin(lon2 - lon1)),
-          Heading(lat2, lat1, central_angle, std::sin(lon1 - lon2))};
+  if (Coincide(lat1, lon1, lat2, lon2)) return {};
+  return HeadingsFrom(HalfAngles(lat1, lon1, lat2, lon2));
+}
+
+Path MeasurePath(double lat1, double lon1, double lat2, double lon2) {
+  const HalfAngles half(lat1, lon1, lat2, lon2);
+  return {AndoyerDistance(half),
+          Coincide(lat1, lon1, lat2, lon2) ? Headings{} : HeadingsFrom(half)};
 }
 
 }  // namespace tessaly

@@ -27,4 +27,12 @@ struct Headings {
 // positions give 0 and 0.
 Headings SphereHeadings(double lat1, double lon1, double lat2, double lon2);
 
+// Both at once, sharing the sines and cosines they have in common: what the
+// distance command shows. Arguments as for EllipsoidDistance.
+struct Path {
+  double Kilometres = 0.0;
+  Headings Directions;  // forward and reverse headings
+};
+Path MeasurePath(double lat1, double lon1, double lat2, double lon2);
+
 }  // namespace tessaly

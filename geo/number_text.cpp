@@ -18,11 +18,42 @@ namespace {
 constexpr int kDegreeDecimals = 7;
 constexpr int kDegreeSignificantDigits = 10;
 
-// Every finite double is a finite binary fraction; the smallest subnormal needs
-// 1074 decimals, so fixed notation with that many is its exact value.
-constexpr int kExactFractionDigits = 1074;
-// Sign, 309 whole digits of the largest double, point, exact fraction.
-constexpr std::size_t kExactTextCapacity = 1 + 309 + 1 + kExactFractionDigits;
+// Every finite double is a binary fraction whose last bit is worth
+// 2^(exponent - 53), so that many decimals write it exactly (one decimal
+// digit per fractional bit); subnormals stop at 2^-1074.
+constexpr int kMantissaBits = 53;
+constexpr int kSmallestBitExponent = -1074;
+// The 309 whole digits of the largest double, and the point.
+constexpr std::size_t kLongestWholePart = 309 + 1;
+
+int ExactDecimals(double magnitude) {
+  int exponent = 0;
+  std::frexp(magnitude, &exponent);
+  return std::clamp(kMantissaBits - exponent, 0, -kSmallestBitExponent);
+}
+
+// The digits of `magnitude` (not negative) in fixed notation with `decimals`
+// decimals, without the point, and how many of them are whole.
+struct FixedDigits {
+  FixedDigits(double magnitude, int decimals) {
+    std::string text(kLongestWholePart + static_cast<std::size_t>(decimals), '\0');
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::fixed, decimals);
+    text.resize(static_cast<std::size_t>(written.ptr - text.data()));
+    whole = text.find('.');
+    digits = text.erase(whole, 1);
+  }
+  std::string digits;
+  std::size_t whole = 0;
+};
+
+// How many leading digits the text keeps: at most 7 decimals and at most 10
+// significant digits. 0 when every digit is zero.
+std::size_t KeptDigits(const FixedDigits& fixed) {
+  const std::size_t first_nonzero = fixed.digits.find_first_not_of('0');
+  if (first_nonzero == std::string::npos) return 0;
+  return std::min(fixed.whole + kDegreeDecimals, first_nonzero + kDegreeSignificantDigits);
+}
 
 void ThrowUnlessFinite(double value) {
   if (!std::isfinite(value)) throw TessalyError(std::string(kInvalidFloatingPointOperation));
@@ -56,21 +87,18 @@ std::string TwoDigitText(std::int32_t value) {
 
 std::string DecimalDegreeText(double degrees) {
   ThrowUnlessFinite(degrees);
-  std::string exact(kExactTextCapacity, '\0');
-  const auto written = std::to_chars(exact.data(), exact.data() + exact.size(), std::abs(degrees),
-                                     std::chars_format::fixed, kExactFractionDigits);
-  exact.resize(static_cast<std::size_t>(written.ptr - exact.data()));
+  const double magnitude = std::abs(degrees);
+  if (magnitude == 0.0) return " 0.0000000";
 
-  // Round the exact digit string, so that a half is decided on the double's
-  // true value and never on a rounded image of it.
-  const std::size_t point = exact.find('.');
-  std::string digits = exact.substr(0, point) + exact.substr(point + 1);
-  std::size_t whole_digits = point;
-  const std::size_t first_nonzero = digits.find_first_not_of('0');
-  if (first_nonzero == std::string::npos) return " 0.0000000";
+  // A half is decided on the double's true value, never on a rounded image
+  // of it. At least one decimal more than the text keeps, so that there is a
+  // digit to decide by.
+  FixedDigits fixed(magnitude, std::max(ExactDecimals(magnitude), kDegreeDecimals + 1));
+  const std::size_t kept = KeptDigits(fixed);
+  std::string& digits = fixed.digits;
+  std::size_t whole_digits = fixed.whole;
+  if (kept == 0) return " 0.0000000";
 
-  const std::size_t kept =
-      std::min(whole_digits + kDegreeDecimals, first_nonzero + kDegreeSignificantDigits);
   const bool round_up = digits[kept] >= '5';
   digits.resize(kept);
   if (round_up) {

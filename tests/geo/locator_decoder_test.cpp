@@ -20,9 +20,10 @@ std::string Dms(const DmsAngle& angle) {
 
 std::string Describe(const std::optional<DecodedLocator>& d) {
   if (!d) return "no locator";
-  return "[" + LocatorText(d->Cell) + "] lat " + Dms(d->Lat) + " " +
-         std::to_string(d->LatHemisphere) + " lon " + Dms(d->Lon) + " " +
-         std::to_string(d->LonHemisphere);
+  std::string described = LocatorText(d->Cell);
+  described += " lat " + Dms(d->Lat) + " " + std::to_string(d->LatHemisphere);
+  described += " lon " + Dms(d->Lon) + " " + std::to_string(d->LonHemisphere);
+  return described;
 }
 
 struct DecodeCase {

@@ -48,8 +48,9 @@ void TTessaly1::Button5Click() {
   const double lon1 = from.Lon * kRadiansPerDegree;
   const double lat2 = to.Lat * kRadiansPerDegree;
   const double lon2 = to.Lon * kRadiansPerDegree;
-  const double kilometres = EllipsoidDistance(lat1, lon1, lat2, lon2);
-  const Headings headings = SphereHeadings(lat1, lon1, lat2, lon2);
+  const Path path = MeasurePath(lat1, lon1, lat2, lon2);
+  const double kilometres = path.Kilometres;
+  const Headings& headings = path.Directions;
 
   // Every text is made before either field is written, so a value that
   // cannot be shown leaves both results as they were.
