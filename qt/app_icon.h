@@ -11,7 +11,8 @@ inline constexpr int kAppIconSize = 32;  // pixels, square: the about box's pict
 
 // The icon at kAppIconSize.
 QPixmap AppIcon();
-// Every rendered size, for the window manager to pick from.
+// Every rendered size, for the window manager to pick from; each is decoded
+// only when it is first drawn.
 QIcon AppIconAllSizes();
 
 }  // namespace tessaly

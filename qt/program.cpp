@@ -15,6 +15,7 @@
 #include "qt/command_line.h"
 #include "qt/display_guard.h"
 #include "qt/latin1.h"
+#include "qt/qt_widgets.h"
 #include "qt/qt_window.h"
 #include "window/error_display.h"
 #include "window/version.h"
@@ -68,6 +69,9 @@ int RunTessaly(int argc, char** argv, const std::function<void(QWidget& window)>
   // Wayland's app id: the desktop finds the launcher and its icon by it.
   QApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
   QApplication::setWindowIcon(tessaly::AppIconAllSizes());
+  // Menus and boxes in the window's stand-in font too: one face to load, not
+  // the desktop's besides.
+  QApplication::setFont(tessaly::ControlFont(tessaly::kDefaultPointSize));
 
   // ~/.config/Tessaly, or $XDG_CONFIG_HOME/Tessaly, its bytes as they are.
   const std::string home_directory = tessaly::HomeDirectoryFromEnvironment();

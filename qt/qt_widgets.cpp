@@ -3,6 +3,7 @@
 #include <qdrawutil.h>
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
@@ -42,7 +43,12 @@ QFont ControlFont(int point_size) {
 
 TBevelPanel::TBevelPanel(QWidget* parent) : QWidget(parent) {}
 
-void TBevelPanel::paintEvent(QPaintEvent*) {
+void TBevelPanel::paintEvent(QPaintEvent* event) {
+  // A child's change repaints the panel under it, mostly well inside the
+  // bevel, which lies along the edges only.
+  const QRect within_bevel =
+      rect().adjusted(2 * kBevelWidth, 2 * kBevelWidth, -2 * kBevelWidth, -2 * kBevelWidth);
+  if (within_bevel.contains(event->region().boundingRect())) return;
   QPainter painter(this);
   const QRect outer = rect();
   qDrawShadePanel(&painter, outer, palette(), /*sunken=*/true, kBevelWidth);
@@ -92,6 +98,8 @@ TResultField::TResultField(QWidget* parent) : QLineEdit(parent) {
   setReadOnly(true);
   setCursor(Qt::ArrowCursor);
   connect(this, &QLineEdit::textChanged, this, [this] {
+    // Without a screen reader listening, the value need not be read.
+    if (!QAccessible::isActive()) return;
     QAccessibleValueChangeEvent event(this, Value());
     QAccessible::updateAccessibility(&event);
   });

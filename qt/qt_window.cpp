@@ -18,7 +18,7 @@
 #include "qt/about_win.h"
 #include "qt/accessible_interfaces.h"
 #include "qt/accessible_names.h"
-#include "qt/app_icon.h"
+#include "qt/field_style.h"
 #include "qt/latin1.h"
 #include "qt/map_window.h"
 #include "qt/qt_widgets.h"
@@ -84,8 +84,6 @@ TQtWindow::TQtWindow(std::string home_directory, ErrorDisplay show_error)
       show_error_(std::move(show_error)) {
   InstallAccessibleInterfaces();
   setWindowTitle(FromLatin1(kWindowCaption));
-  // Every size of the icon, so that the desktop need not scale the 32 pixel one.
-  setWindowIcon(AppIconAllSizes());
   setFont(ControlFont(kDefaultPointSize));
   BuildMenu();
   BuildControls();
@@ -94,7 +92,6 @@ TQtWindow::TQtWindow(std::string home_directory, ErrorDisplay show_error)
 
   tessaly_.OnCreate();
   ShowViewState();
-  widgets_->about = new TAboutWin(this);
   qApp->installEventFilter(this);
 }
 
@@ -195,6 +192,7 @@ QWidget* TQtWindow::AddLabel(const ControlLayout& row, QWidget* parent) {
 QWidget* TQtWindow::AddEdit(const ControlLayout& row, QWidget* parent) {
   QLineEdit* edit =
       row.kind == ControlKind::ReadOnlyEdit ? new TResultField(parent) : new QLineEdit(parent);
+  edit->setStyle(&FieldStyle());
   edit->setText(FromLatin1(row.text));
   edit->setGeometry(row.left, row.top, row.width, row.height);
   if (IsCoordinateField(row.control)) {
@@ -214,8 +212,10 @@ QWidget* TQtWindow::AddRadioGroup(const ControlLayout& row, QWidget* parent) {
   auto* group =
       new TRadioGroup(FromLatin1(row.text.substr(0, 1)), FromLatin1(row.text.substr(1, 1)), parent);
   group->setGeometry(row.left, row.top, row.width, row.height);
+  group->setStyle(&FieldStyle());
   for (int index : {0, 1}) {
     QRadioButton* item = group->Item(index);
+    item->setStyle(&FieldStyle());
     item->setAccessibleName(FromLatin1(HemisphereItemName(row.text.substr(index, 1))));
     widgets_->owners[item] = row.control;
     if (!row.hint_shown) widgets_->hintless.insert(item);
@@ -267,7 +267,8 @@ QAction* TQtWindow::MenuAction(MenuItem item) const {
   return widgets_->menu.at(item);
 }
 
-TAboutWin& TQtWindow::AboutBox() const {
+TAboutWin& TQtWindow::AboutBox() {
+  if (widgets_->about == nullptr) widgets_->about = new TAboutWin(this);
   return *widgets_->about;
 }
 
@@ -385,7 +386,7 @@ void TQtWindow::OpenMap() {
 }
 
 void TQtWindow::ShowAboutBox() {
-  widgets_->about->exec();
+  AboutBox().exec();
   activateWindow();
 }
 

@@ -49,7 +49,7 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   // name ("Edit7").
   QWidget* Widget(Control control) const;
   QAction* MenuAction(MenuItem item) const;
-  TAboutWin& AboutBox() const;
+  TAboutWin& AboutBox();
   TTessaly1& Tessaly() { return tessaly_; }
 
   // WindowOperations.

@@ -20,7 +20,7 @@ struct TQtWindow::Widgets {
   std::map<const QWidget*, Control> owners;  // control widgets and radio items
   std::set<const QWidget*> hintless;         // no hint shows over these at all
   std::map<MenuItem, QAction*> menu;
-  TAboutWin* about = nullptr;
+  TAboutWin* about = nullptr;             // made when first asked for: most runs never show it
   TMapWindow* map = nullptr;              // made when first opened
   std::optional<Control> focused;         // the control that last held the keyboard focus
   QPointer<QWidget> pressed;              // an edit or label under a left press not yet released
