@@ -6,6 +6,7 @@
 #            a fresh seed; MONKEY_SEED=N replays a seed
 # make install [PREFIX=/usr/local] [DESTDIR=]  builds and installs Tessaly
 # make package  builds the Debian package build/release/tessaly_<version>-1_<arch>.deb
+# make bench  builds the benchmarks in Release and runs them (build/bench/results.json)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 JOBS ?= $(shell nproc)
@@ -14,7 +15,7 @@ SMOKE_FUZZ_SECONDS ?= 15
 SOAK_EVENTS ?= 500000
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps screenshot clean fuzz soak install package
+.PHONY: run test build deps screenshot clean fuzz soak install package bench
 
 run: build
 	$(RELEASE_DIR)/tessaly
@@ -36,6 +37,9 @@ soak: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_SANITIZE=ON
 	cmake --build $(TEST_DIR) --target monkey_tests
 	MONKEY_EVENTS=$(SOAK_EVENTS) MONKEY_SEED=$${MONKEY_SEED:-$$(date +%s)} $(TEST_DIR)/tests/monkey_tests
+
+bench: deps
+	scripts/bench
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bench/ratio_reporter.h"
+
+#include <cstdio>
+
+namespace tessaly {
+namespace {
+
+// Ours must be at least `target` times as fast as the peer.
+struct Comparison {
+  const char* ours;
+  const char* peer;
+  double target;
+};
+constexpr Comparison kComparisons[] = {
+    {"Encode", "HamlibEncode", 20.0},
+    {"Decode", "HamlibDecode", 12.0},
+    {"DistanceAndHeadings", "HamlibQrb", 4.0},
+    {"DistanceAndHeadings", "GeographicLibInverse", 7.0},
+};
+
+// A command that must take at most `limit_ns` on the real window.
+struct Limit {
+  const char* name;
+  double limit_ns;
+};
+constexpr Limit kLimits[] = {
+    {"EnterCommand", 250'000.0},  // 250 microseconds, repaint included
+    {"MapRender", 16'000'000.0},  // one frame at 60 Hz
+};
+
+double NanosecondsPerIteration(const benchmark::BenchmarkReporter::Run& run) {
+  return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+}
+
+// A ratio of the start-up to the bare window's that must stay at or below
+// `target`.
+struct StartUpRatio {
+  const char* counter;
+  const char* what;
+  double target;
+};
+constexpr StartUpRatio kStartUpRatios[] = {
+    {"wall_ratio", "wall time to the first paint", 1.05},
+    {"instruction_ratio", "instructions (callgrind)", 1.08},
+    {"memory_ratio", "peak memory", 0.0},  // reported, no target
+};
+
+const char* Verdict(bool met) {
+  return met ? "met" : "MISSED";
+}
+
+}  // namespace
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs) {
+    if (run.error_occurred) continue;
+    // Of repeated runs the median stands for the benchmark; a single run
+    // stands for itself.
+    if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+    nanoseconds_[run.run_name.function_name] = NanosecondsPerIteration(run);
+    for (const auto& [name, counter] : run.counters) {
+      counters_[run.run_name.function_name + "." + name] = counter.value;
+    }
+  }
+}
+
+void RatioReporter::Finalize() {
+  ConsoleReporter::Finalize();
+  std::printf("\n%-22s %-22s %12s %12s %8s %8s\n", "Tessaly", "peer", "ours (ns)", "peer (ns)",
+              "ratio", "target");
+  for (const Comparison& c : kComparisons) {
+    const auto ours = nanoseconds_.find(c.ours);
+    const auto peer = nanoseconds_.find(c.peer);
+    if (ours == nanoseconds_.end() || peer == nanoseconds_.end()) continue;
+    const double ratio = peer->second / ours->second;
+    std::printf("%-22s %-22s %12.1f %12.1f %7.1fx %6.0fx %s\n", c.ours, c.peer, ours->second,
+                peer->second, ratio, c.target, Verdict(ratio >= c.target));
+  }
+  for (const StartUpRatio& ratio : kStartUpRatios) {
+    const auto found = counters_.find(std::string("StartUp.") + ratio.counter);
+    if (found == counters_.end()) continue;
+    std::printf("%-22s %-32s %7.3f", "StartUp", ratio.what, found->second);
+    if (ratio.target > 0.0) {
+      std::printf(" (at most %.2f) %s", ratio.target, Verdict(found->second <= ratio.target));
+    }
+    std::printf("\n");
+  }
+  for (const Limit& l : kLimits) {
+    const auto found = nanoseconds_.find(l.name);
+    if (found == nanoseconds_.end()) continue;
+    std::printf("%-22s %12.1f us (limit %.0f us) %s\n", l.name, found->second / 1e3,
+                l.limit_ns / 1e3, Verdict(found->second <= l.limit_ns));
+  }
+}
+
+}  // namespace tessaly
