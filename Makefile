@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds and starts Tessaly
 # make test  installs what is missing, builds with sanitizers and runs every test,
 #            then each fuzz target briefly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a fuzz target reports a broken property: the abort counts as a crash
 // to libFuzzer, which keeps the input that caused it for a replay.
 #pragma once

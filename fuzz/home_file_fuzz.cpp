@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home-file reader on any bytes: ten lines of at most three characters,
 // the same each time, blind to carriage returns and to whatever follows the
 // end-of-file mark; and what a save writes reads back as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locator decoder on any text: it accepts exactly the texts that name a
 // cell, returns that cell, and the cell's centre encodes back to it.
 #include <cstddef>

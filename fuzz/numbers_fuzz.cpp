@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encoder, the distance, the headings and the number texts on arbitrary
 // numbers, NaN, infinities and huge values included: texts never show "nan",
 // "inf" or a negative zero, headings lie in 0 to 360, a distance between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three readings on any text: each gives a finite number or fails with
 // the one error type quoting the whole text, and the number texts the
 // commands write read back to the number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angles in degrees, minutes and seconds, and the conversions to and from
 // decimal degrees. Minutes are truncated and seconds rounded, and nothing
 // carries between the parts: 10.9999 degrees splits into 10 59 60.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Distance on the ellipsoid and headings on the sphere between two positions.
 #pragma once
 

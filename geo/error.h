@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one error type of the program: a failed reading or an arithmetic
 // operation without a valid result. It ends the running handler, and the
 // window shows its message.

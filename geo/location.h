@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one location, how its hemispheres are told, and the tables
 // the locator and the key filter share.
 #pragma once

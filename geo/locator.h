@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Maidenhead locator, " FN31pr": one blank, then longitude before
 // latitude at each level: field letters "A" to "R" (20 by 10 degrees),
 // square digits (2 by 1 degrees) and sub-square letters "a" to "x" (5 by 2.5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number texts the commands write into fields: always one blank first,
 // always "." as the decimal point, whatever the user's locale.
 #pragma once

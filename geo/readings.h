@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three ways a field text is read as a number. "." is the decimal point
 // whatever the user's locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The directory of the home file, after the XDG base-directory rules.
 #pragma once
 

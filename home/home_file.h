@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home file: ten decimal integers, one a line, that keep the Home
 // location, the display format and the distance unit between runs.
 #pragma once

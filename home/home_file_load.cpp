@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home file's reader: a regular file only, and only its first bytes.
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe save of the home file: the new contents are complete and on disk
 // before one rename puts them in place of the old file.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: title, version date, icon and credits, closed with OK.
 #pragma once
 

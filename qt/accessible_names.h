@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader calls the controls. The captions repeat from one frame
 // to the other ("Degs", "Calc. Grid") and the fields have none, so each name
 // says the control's side and role. The visible texts stay as they are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon, the artwork of the desktop launcher: a grid square with
 // a locator dot, rendered from dist/icons' SVG into a Qt resource.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts cross between the window's 8-bit strings and Qt as Latin-1, byte for
 // byte, NUL included.
 #pragma once

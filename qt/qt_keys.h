@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a Qt key press becomes the key code, modifier state and typed
 // character that the window's handlers take. Decided on the key and the
 // modifiers, not on the event's text alone: X11 and synthetic events word the

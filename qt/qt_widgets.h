@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two widgets Qt has no ready equivalent for: the bevelled frame panel and
 // the two-item radio group.
 #pragma once

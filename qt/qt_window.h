@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window in Qt Widgets: builds the controls from the layout table,
 // routes every user event to TTessaly1's event table, and implements the
 // window operations on the widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routes the user's events to the event table, in the order the window's
 // handlers expect: the key preview before the focused control, the key-down
 // handlers before a typed character, a leave check only when the focus moves

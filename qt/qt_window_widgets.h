@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets behind the main window's controls, shared by the files that
 // build the window and route its events.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the scenario runner on the failing scenarios in SCENARIO_DIR, from
 # TESTS_DIR so that the file names it prints are the same everywhere, and
 # compares its report line for line with EXPECTED: every case must fail, at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window, by the numbered names the whole program
 // uses for them.
 #pragma once

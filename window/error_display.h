@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How an error that escaped a handler reaches the user.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which handler runs for which user event. The per-field and per-location
 // handlers are found by the control's role and side; the comments name the
 // bindings they stand for.

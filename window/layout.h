@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it is laid out at start: one row a control. The Qt
 // window builds its widgets from this table and the test screen takes its
 // start state from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which controls show which location: the handlers of both locations are the
 // same but for this table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window without its toolkit: the state both locations share and the
 // handlers of every user event. A handler reaches the screen only through
 // WindowOperations, so it runs the same on the Qt window and on a test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything a handler may do to the screen. The Qt window and the in-memory
 // test screen both implement it, so every handler runs unchanged on either.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds in Tessaly, read over AT-SPI from the real program.
 
 Usage (inside a D-Bus session of its own, away from the desktop's):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting decimal degrees into degrees, minutes and seconds, and back;
 // truncation.
 #include "geo/angles.h"

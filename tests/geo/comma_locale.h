@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switches the whole process to a locale whose decimal point is a comma, for
 // as long as the object lives. The build compiles one into
 // TESSALY_TEST_LOCALES, so the switch works where the system has none.

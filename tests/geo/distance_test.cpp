@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Andoyer's ellipsoid distance and the headings on the sphere.
 #include "geo/distance.h"
 

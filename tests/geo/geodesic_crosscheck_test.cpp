@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Andoyer's approximation against the exact WGS84 geodesic of GeographicLib.
 #include <gtest/gtest.h>
 #include <GeographicLib/Geodesic.hpp>

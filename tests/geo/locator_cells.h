@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locator cells worked out independently of the encoder, in whole seconds of
 // arc, for checking it and the decoder against each other.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Maidenhead locator to the centre of its cell, and back again.
 #include <gtest/gtest.h>
 

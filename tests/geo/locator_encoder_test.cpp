@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degrees, minutes and seconds with hemisphere choices to a Maidenhead locator.
 #include <gtest/gtest.h>
 

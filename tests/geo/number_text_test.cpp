@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number texts written into fields: one leading blank, "." always.
 #include "geo/number_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three readings of a field text.
 #include "geo/readings.h"
 

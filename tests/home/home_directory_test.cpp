@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the home file lives, from the environment and the password database.
 #include "home/home_directory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home file's text, how the recall splits it into lines and numbers, and
 // how it is loaded and replaced on disk.
 #include "home/home_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random-event test: the real window, offscreen, takes a long seeded run
 // of random keys, clicks, double-clicks and menu commands, and after every
 // step the window checks must hold. MONKEY_EVENTS sets the length and

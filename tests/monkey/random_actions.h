@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The actions of the random-event test: what a person might do next at the
 // window, chosen from a seeded generator, done through the window driver and
 // described as a scenario script line so that a failure can be read and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold after every step of the random-event test, whatever the
 // steps were: sound number texts, headings and a distance that can be, a
 // complete home file, errors only of the kinds the program raises, and no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a screen reader sees it, through the interfaces Qt's bridge
 // to the desktop's accessibility reads: names, groups and captions.
 #include <QAccessible>

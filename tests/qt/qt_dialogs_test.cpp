@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's commands, the about box, the error box, and the start of the
 // window.
 #include <QDir>

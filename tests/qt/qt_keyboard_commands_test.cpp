@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command from the keyboard alone, with real key events through the
 // window: the menus by their underlined letters and F10, the View items also
 // by their function keys, the buttons by Tab and Enter. The View menu's check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys through the real window: the key preview runs before the focused
 // control, a focused button takes Enter, and a coordinate field's filter
 // decides on every typed character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed characters as the coordinate fields' filter receives them, for keys
 // as both a real X server and Qt's test events word them.
 #include <gtest/gtest.h>

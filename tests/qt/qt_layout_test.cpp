@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is built: geometry, parents, captions, fonts, menu, hints
 // and tab order, checked against the window's description rather than the
 // table it is built from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the window can show fits its control, measured with the
 // control's own font: a field scrolls a text that does not fit, and the
 // stand-in font is wider than the one the layout was drawn for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicks, double-clicks and focus moves through the real window: which of
 // them reach a handler and which do not.
 #include <QMenuBar>

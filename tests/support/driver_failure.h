@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window driver gives up: a failure that says what was expected and
 // what was found, with bytes quoted the way scenario scripts write them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt application the driven window runs in: headless on the offscreen
 // platform unless the caller chose a display, with a private runtime
 // directory so that Qt has nothing to warn about.

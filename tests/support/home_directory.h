@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home directory of one case, inside a temporary directory of its own, so
 // that no case sees another's home file and none touches the user's.
 #pragma once

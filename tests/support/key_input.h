@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which key a person presses for a byte of a `type` text or for a `key` name,
 // and the text the key event carries, as an X11 keyboard would deliver it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window in memory: what the handler tests run against. It behaves like
 // the Qt window where handlers can tell: a text-changed event only on a real
 // change, radio group indexes clamped.

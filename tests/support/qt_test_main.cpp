@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the Qt tests headless, on the offscreen platform unless told otherwise.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform, driven by the window driver,
 // with errors recorded instead of shown in a box.
 #pragma once

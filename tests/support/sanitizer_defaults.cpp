@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sanitizer settings built into every test program, so a test run by hand
 // behaves as under CTest: leaks inside system libraries are suppressed (see
 // tests/lsan.supp), everything else fails the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test screen with the window's handlers attached, as the handler tests
 // need them: text-changed events reach the handlers as on the real window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real Tessaly window the way a person does: keys and clicks go
 // through the window system to the focused control or the control under the
 // pointer, so key preview, the controls' own handlers and Qt's behaviour all

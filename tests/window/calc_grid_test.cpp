@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Calc. Grid" of both locations, in both formats.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Calc. Lat/Lon" of both locations.
 #include <string>
 #include <utility>

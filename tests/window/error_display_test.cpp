@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the error box shows for a message that escaped a handler.
 #include <gtest/gtest.h>
 
@@ -41,8 +42,8 @@ TEST(RunGuarded, ShowsTheEscapedErrorAndReportsTheHandlerUnfinished) {
   // A field text with a NUL byte is shown whole.
   const std::string nul_text = std::string("'") + '\0' + " 5' is not a valid integer value";
   RunGuarded(screen, [&] { throw TessalyError(nul_text); });
-  EXPECT_EQ(screen.Errors(), (std::vector<std::string>{"' ' is not a valid floating point value.",
-                                                       nul_text + "."}));
+  EXPECT_EQ(screen.Errors(),
+            (std::vector<std::string>{"' ' is not a valid floating point value.", nul_text + "."}));
 }
 
 }  // namespace

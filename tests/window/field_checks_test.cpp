@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a coordinate field when the focus leaves it, and the clearing
 // by a click in one.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clearing a location from its grid field, and the Enter command.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and recalling the Home location through a real home file, and the
 // recall at first show.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which typed characters the twelve coordinate fields let in.
 #include <gtest/gtest.h>
 

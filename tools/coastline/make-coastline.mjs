@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes data/land-110m.bin, the land outlines the great-circle map draws, from
 // Natural Earth's 1:110m land polygons as the world-atlas package ships them.
 // Run once, by hand, when the data should change; the build only reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one case of a scenario file on a fresh window and home directory.
 #pragma once
 

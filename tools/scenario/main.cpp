@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessaly-scenario FILE.scn...: drives the real window through each case of
 // the scenario files and reports every case as ok or FAIL, then the totals.
 // Exits 0 only when at least one case ran and none failed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scenario file taken apart into cases and commands. Reading never stops at
 // a bad line: the line keeps its fault, and running it fails its case, so the
 // report names the file and line and nothing is skipped silently.

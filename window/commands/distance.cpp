@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Calc. Dist./Heading" and the distance unit.
 #include <algorithm>
 #include <string>

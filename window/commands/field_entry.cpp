@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate fields while the user works in them: which typed characters
 // they take, the check when the focus leaves one, and what a click clears.
 #include <cstddef>

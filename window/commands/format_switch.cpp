@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch of a location between degrees/minutes/seconds and decimal
 // degrees.
 #include "geo/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid fields' clearing commands and the window's Enter command.
 #include <algorithm>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's handlers for the home file: its path at creation, the recall
 // at first show, "Save Home " and "Recall Home".
 #include <algorithm>

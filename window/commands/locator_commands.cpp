@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Calc. Grid" and "Calc. Lat/Lon" of either location.
 #include <array>
 #include <optional>
