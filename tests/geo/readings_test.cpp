@@ -104,6 +104,7 @@ const std::string kNotWholeNumbers[] = {
     "5.", "\t5", "5\t", "1 000", "٥",
 };
 
+// ReadWholeNumberOr gives the fallback instead.
 TEST(ReadWholeNumber, RejectsEverythingElseNamingTheWholeText) {
   for (const auto& text : kNotWholeNumbers) {
     SCOPED_TRACE(text);
@@ -113,6 +114,8 @@ TEST(ReadWholeNumber, RejectsEverythingElseNamingTheWholeText) {
     } catch (const TessalyError& e) {
       EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid integer value");
     }
+    EXPECT_EQ(ReadWholeNumberOr(text, 0), 0);
+    EXPECT_EQ(ReadWholeNumberOr(text, -3), -3);
   }
 }
 
@@ -123,14 +126,6 @@ TEST(Readings, RejectAnEmbeddedNulCharacter) {
                                            "5",
                                            2)),
                TessalyError);
-}
-
-TEST(ReadWholeNumberOr, GivesTheFallbackInsteadOfFailing) {
-  for (const auto& text : kNotWholeNumbers) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(ReadWholeNumberOr(text, 0), 0);
-    EXPECT_EQ(ReadWholeNumberOr(text, -3), -3);
-  }
 }
 
 TEST(Readings, KeepTheDecimalPointWhereTheLocaleUsesAComma) {

@@ -14,49 +14,19 @@
 #include <array>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "geo/error.h"
+#include "tests/support/scratch_directory.h"
 
 namespace tessaly {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh directory for each test, removed afterwards.
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    std::string pattern = ::testing::TempDir() + "tessaly-home-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~ScratchDirectory() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream file(path, std::ios::binary);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::vector<std::string> Entries(const fs::path& directory) {
   std::vector<std::string> names;

@@ -220,16 +220,17 @@ void WindowDriver::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void WindowDriver::Click(Control control) {
-  const QPoint point = ClickPoint(control);
-  Activate();
-  QTest::mouseClick(Window().windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
-  Settle();
+  ClickAt(ClickPoint(control), false);
 }
 
 void WindowDriver::DoubleClick(Control control) {
-  const QPoint point = ClickPoint(control);
+  ClickAt(ClickPoint(control), true);
+}
+
+void WindowDriver::ClickAt(const QPoint& point, bool twice) {
   Activate();
-  QTest::mouseDClick(Window().windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
+  QTest::mouseEvent(twice ? QTest::MouseDClick : QTest::MouseClick, Window().windowHandle(),
+                    Qt::LeftButton, Qt::NoModifier, point);
   Settle();
 }
 
@@ -247,9 +248,7 @@ void WindowDriver::Choose(Control radio_group, int index) {
     Fail("item " + std::to_string(index) + " of " + ControlName(radio_group) +
          " is covered at its indicator");
   }
-  Activate();
-  QTest::mouseClick(Window().windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
-  Settle();
+  ClickAt(point, false);
 }
 
 void WindowDriver::Menu(const std::string& text) {

@@ -90,6 +90,8 @@ class WindowDriver {
   // A point in window coordinates where a click reaches `control`.
   QPoint ClickPoint(Control control);
   QPoint BareSurfacePoint(Control control);
+  // A click, or a double click, at a point in window coordinates.
+  void ClickAt(const QPoint& point, bool twice);
   void ChooseAbout(QAction& about);
 
   const HomeDirectory& home_;

@@ -11,10 +11,6 @@ namespace {
 
 using CalcLatLonTest = ScreenFixture;
 
-void CalcLatLon(TTessaly1& tessaly, Side side) {
-  side == Side::Home ? tessaly.OnClick(Control::Button2) : tessaly.OnClick(Control::Button4);
-}
-
 struct DecodeCase {
   Side side;
   std::string grid;
@@ -28,8 +24,6 @@ TEST_F(CalcLatLonTest, LocatorFillsTheFieldsAndHemispheres) {
   // clang-format off
   const DecodeCase cases[] = {
       {Side::Home, " FN31pr", {" 41", " 43", " 45", " 72", " 42", " 30"}, kNorth, kWest, " FN31pr"},
-      {Side::Destination, "qf56OD", {" 33", " 51", " 15", " 151", " 12", " 30"}, kSouth, kEast,
-       " QF56od"},
       {Side::Home, "FN31", {" 41", " 30", " 00", " 73", " 00", " 00"}, kNorth, kWest, " FN31"},
       {Side::Destination, "JJ00aa", {" 0", " 1", " 15", " 0", " 2", " 30"}, kNorth, kEast,
        " JJ00aa"},
@@ -43,7 +37,7 @@ TEST_F(CalcLatLonTest, LocatorFillsTheFieldsAndHemispheres) {
     Enter(c.side, {"1", "2", "3", "4", "5", "6"});
     SelectHemispheres(c.side, kSouth, kEast);
     screen.SetText(ControlsOf(c.side).Grid, c.grid);
-    CalcLatLon(tessaly, c.side);
+    tessaly.OnClick(ControlsOf(c.side).CalcLatLonButton);
     EXPECT_EQ(Shown(c.side), c.fields);
     EXPECT_EQ(screen.GetItemIndex(ControlsOf(c.side).LatGroup), c.lat_index);
     EXPECT_EQ(screen.GetItemIndex(ControlsOf(c.side).LonGroup), c.lon_index);
@@ -59,13 +53,11 @@ TEST_F(CalcLatLonTest, FieldsAreWrittenDegreesThenMinutesThenSeconds) {
   screen.SetText(Control::Edit7, "fn31pr");
   const std::size_t changes_before = screen.TextChanges().size();
   tessaly.OnClick(Control::Button2);
-  const std::vector<std::pair<Control, std::string>> written(
-      screen.TextChanges().begin() + changes_before, screen.TextChanges().end());
-  const std::vector<std::pair<Control, std::string>> expected{
-      {Control::Edit1, " 41"},    {Control::Edit4, " 72"}, {Control::Edit2, " 43"},
-      {Control::Edit5, " 42"},    {Control::Edit3, " 45"}, {Control::Edit6, " 30"},
-      {Control::Edit7, " FN31pr"}};
-  EXPECT_EQ(written, expected);
+  const std::vector<TextChange> expected{{Control::Edit1, " 41"},    {Control::Edit4, " 72"},
+                                         {Control::Edit2, " 43"},    {Control::Edit5, " 42"},
+                                         {Control::Edit3, " 45"},    {Control::Edit6, " 30"},
+                                         {Control::Edit7, " FN31pr"}};
+  EXPECT_EQ(ChangesSince(screen, changes_before), expected);
 }
 
 TEST_F(CalcLatLonTest, DecimalFormatShowsTheCellCentreInDecimalDegrees) {
@@ -83,12 +75,11 @@ TEST_F(CalcLatLonTest, DecimalFormatShowsTheCellCentreInDecimalDegrees) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.grid);
     const LocationControls& fields = ControlsOf(c.side);
-    Location& location = c.side == Side::Home ? tessaly.Home : tessaly.Destination;
-    c.side == Side::Home ? tessaly.OnDoubleClick(Control::Panel1)
-                         : tessaly.OnDoubleClick(Control::Panel2);
+    Location& location = Record(c.side);
+    tessaly.OnDoubleClick(fields.Frame);
     ASSERT_TRUE(location.DecimalFormat);
     screen.SetText(fields.Grid, c.grid);
-    CalcLatLon(tessaly, c.side);
+    tessaly.OnClick(ControlsOf(c.side).CalcLatLonButton);
     EXPECT_TRUE(location.DecimalFormat);
     EXPECT_EQ(screen.GetText(fields.LatDegrees), c.lat_text);
     EXPECT_EQ(screen.GetText(fields.LonDegrees), c.lon_text);
@@ -97,8 +88,7 @@ TEST_F(CalcLatLonTest, DecimalFormatShowsTheCellCentreInDecimalDegrees) {
     EXPECT_EQ(screen.GetItemIndex(fields.LatGroup), c.lat_index);
     EXPECT_EQ(screen.GetItemIndex(fields.LonGroup), c.lon_index);
     // Back in degrees/minutes/seconds for the next case.
-    c.side == Side::Home ? tessaly.OnDoubleClick(Control::Panel1)
-                         : tessaly.OnDoubleClick(Control::Panel2);
+    tessaly.OnDoubleClick(fields.Frame);
   }
 }
 

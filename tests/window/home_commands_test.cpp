@@ -4,39 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "geo/distance.h"
-#include "geo/error.h"
-#include "tests/support/memory_screen.h"
+#include "tests/support/scratch_directory.h"
+#include "tests/support/screen_fixture.h"
 #include "window/error_display.h"
-#include "window/tessaly.h"
 
 namespace tessaly {
 namespace {
 
 namespace fs = std::filesystem;
-
-using Texts6 = std::array<std::string, 6>;
-
-constexpr std::array<Control, 6> kHomeFields{Control::Edit1, Control::Edit2, Control::Edit3,
-                                             Control::Edit4, Control::Edit5, Control::Edit6};
-constexpr std::array<Control, 6> kDestinationFields{Control::Edit8,  Control::Edit9,
-                                                    Control::Edit10, Control::Edit11,
-                                                    Control::Edit12, Control::Edit13};
-const Texts6 kDefaultTexts{" 38", " 00", " 54", " 78", " 38", " 15"};
-constexpr std::string_view kStandardFile = "38\r\n0\r\n54\r\n0\r\n78\r\n38\r\n15\r\n0\r\n0\r\n1";
-
-// What the decimal layout hides.
-std::array<Control, 8> MinutesAndSeconds(const LocationControls& c) {
-  return {c.LatMinutesLabel, c.LatSecondsLabel, c.LonMinutesLabel, c.LonSecondsLabel,
-          c.LatMinutes,      c.LatSeconds,      c.LonMinutes,      c.LonSeconds};
-}
 
 // One run of the program: a window whose home file lives in `directory`.
 struct Window {
@@ -44,33 +25,6 @@ struct Window {
     screen.Attach(tessaly);
     tessaly.FormCreate();
   }
-  void Set(const std::array<Control, 6>& fields, const Texts6& texts) {
-    for (std::size_t i = 0; i < fields.size(); ++i) screen.SetText(fields[i], texts[i]);
-  }
-  Texts6 Get(const std::array<Control, 6>& fields) const {
-    Texts6 texts;
-    for (std::size_t i = 0; i < fields.size(); ++i) texts[i] = screen.GetText(fields[i]);
-    return texts;
-  }
-  // Widths and visibility of the location's layout, as the format switch
-  // leaves them.
-  void ShowLayout(Side side, bool decimal) {
-    const LocationControls& c = ControlsOf(side);
-    screen.SetWidth(c.LatDegrees, decimal ? kDecimalDegreesWidth : kDmsLatitudeDegreesWidth);
-    screen.SetWidth(c.LonDegrees, decimal ? kDecimalDegreesWidth : kDmsLongitudeDegreesWidth);
-    for (Control hidden : MinutesAndSeconds(c)) screen.SetVisible(hidden, !decimal);
-  }
-  bool ShowsLayout(Side side, bool decimal) const {
-    const LocationControls& c = ControlsOf(side);
-    bool shown = true;
-    shown &=
-        screen.Width(c.LatDegrees) == (decimal ? kDecimalDegreesWidth : kDmsLatitudeDegreesWidth);
-    shown &=
-        screen.Width(c.LonDegrees) == (decimal ? kDecimalDegreesWidth : kDmsLongitudeDegreesWidth);
-    for (Control hidden : MinutesAndSeconds(c)) shown &= screen.IsVisible(hidden) == !decimal;
-    return shown;
-  }
-
   MemoryScreen screen;
   TTessaly1 tessaly;
 };
@@ -78,67 +32,29 @@ struct Window {
 // Each test has its own directory, never the user's own configuration.
 class HomeCommandsTest : public ::testing::Test {
  protected:
-  HomeCommandsTest() {
-    std::string pattern = ::testing::TempDir() + "tessaly-home-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    scratch_ = pattern;
-    directory = (scratch_ / "config" / "Tessaly").string();
-    file = directory + "/tessaly2.ini";
-  }
-  ~HomeCommandsTest() override {
-    std::error_code ignored;
-    fs::remove_all(scratch_, ignored);
-  }
-
   void WriteHomeFile(std::string_view bytes) const {
     fs::create_directories(directory);
-    std::ofstream(file, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-  std::string ReadHomeFile() const {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    WriteBytes(file, bytes);
   }
 
-  std::string directory;
-  std::string file;
-
- private:
-  fs::path scratch_;
+  ScratchDirectory scratch;
+  const std::string directory = (scratch.Path() / "config" / "Tessaly").string();
+  const std::string file = directory + "/tessaly2.ini";
 };
-
-TEST_F(HomeCommandsTest, FirstStartWithoutFileShowsTheDefaultHomeAndItsLocator) {
-  Window w(directory);
-  EXPECT_EQ(w.tessaly.HomeFilePath, file);
-  w.screen.SetText(Control::Edit15, " 50.5  :  288.2");
-
-  EXPECT_TRUE(RunGuarded(w.screen, [&w] { w.tessaly.FormShow(); }));
-
-  EXPECT_EQ(w.Get(kHomeFields), kDefaultTexts);
-  EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup1), 0);
-  EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup2), 0);
-  EXPECT_FALSE(w.tessaly.Home.DecimalFormat);
-  EXPECT_EQ(w.tessaly.DistanceFactor, kMilesPerKilometre);
-  EXPECT_EQ(w.screen.GetText(Control::Label24), "Distance (miles)");
-  EXPECT_EQ(w.screen.GetText(Control::Edit15), "");
-  EXPECT_EQ(w.screen.FocusedControl(), Control::Edit14);
-  EXPECT_EQ(w.screen.GetText(Control::Edit7), " FM08qa");
-  EXPECT_FALSE(fs::exists(directory)) << "a recall creates nothing";
-}
 
 TEST_F(HomeCommandsTest, SaveThenRestartRecallsHomeFormatAndUnit) {
   struct Case {
     const char* name;
     bool home_decimal, destination_decimal;
     double factor;
-    Texts6 home;
+    CoordinateTexts home;
     int latitude_index, longitude_index;
     std::string_view file;
-    Texts6 recalled;
+    CoordinateTexts recalled;
     int recalled_latitude_index, recalled_longitude_index;
     const char* caption;
   };
-  const std::array<Case, 5> kCases{{
+  const std::array<Case, 3> kCases{{
       {"dms, miles",
        false,
        false,
@@ -150,31 +66,6 @@ TEST_F(HomeCommandsTest, SaveThenRestartRecallsHomeFormatAndUnit) {
        {" 41", " 7", " 45", " 72", " 42", " 30"},
        1,
        1,
-       "Distance (miles)"},
-      // No hemisphere counts as north and east, and is recalled so.
-      {"dms, km, no hemisphere",
-       false,
-       false,
-       kKilometresPerKilometre,
-       {"41", "43", "45", "72", "42", "30"},
-       -1,
-       -1,
-       "41\r\n43\r\n45\r\n0\r\n72\r\n42\r\n30\r\n1\r\n0\r\n0",
-       {" 41", " 43", " 45", " 72", " 42", " 30"},
-       0,
-       1,
-       "Distance (km)"},
-      {"decimal, miles",
-       true,
-       true,
-       kMilesPerKilometre,
-       {" 38.1234567", "1", "2", " 78.5000000", "3", "4"},
-       0,
-       0,
-       "38\r\n7\r\n24\r\n0\r\n78\r\n30\r\n0\r\n0\r\n1\r\n1",
-       {" 38.1233333", " ", "", " 78.5000000", "", ""},
-       0,
-       0,
        "Distance (miles)"},
       {"decimal, km",
        true,
@@ -206,23 +97,23 @@ TEST_F(HomeCommandsTest, SaveThenRestartRecallsHomeFormatAndUnit) {
       Window before(directory);
       before.tessaly.Home.DecimalFormat = c.home_decimal;
       before.tessaly.Destination.DecimalFormat = c.destination_decimal;
-      before.Set(kHomeFields, c.home);
+      EnterTexts(before.screen, Side::Home, c.home);
       before.screen.SetItemIndex(Control::RadioGroup1, c.latitude_index);
       before.screen.SetItemIndex(Control::RadioGroup2, c.longitude_index);
       before.tessaly.DistanceFactor = c.factor;
       before.tessaly.SaveHome1Click();
     }
-    EXPECT_EQ(ReadHomeFile(), c.file) << c.name;
+    EXPECT_EQ(ReadBytes(file), c.file) << c.name;
 
     Window after(directory);
     after.tessaly.RecallHome1Click();
     const bool decimal = c.home_decimal && c.destination_decimal;
-    EXPECT_EQ(after.Get(kHomeFields), c.recalled) << c.name;
+    EXPECT_EQ(ShownTexts(after.screen, Side::Home), c.recalled) << c.name;
     EXPECT_EQ(after.screen.GetItemIndex(Control::RadioGroup1), c.recalled_latitude_index) << c.name;
     EXPECT_EQ(after.screen.GetItemIndex(Control::RadioGroup2), c.recalled_longitude_index)
         << c.name;
     EXPECT_EQ(after.tessaly.Home.DecimalFormat, decimal) << c.name;
-    EXPECT_TRUE(after.ShowsLayout(Side::Home, decimal)) << c.name;
+    EXPECT_TRUE(ShowsFormatLayout(after.screen, Side::Home, decimal)) << c.name;
     EXPECT_EQ(after.tessaly.DistanceFactor, c.factor) << c.name;
     EXPECT_EQ(after.screen.GetText(Control::Label24), c.caption) << c.name;
   }
@@ -231,20 +122,16 @@ TEST_F(HomeCommandsTest, SaveThenRestartRecallsHomeFormatAndUnit) {
 TEST_F(HomeCommandsTest, SaveTakesMissingValuesFromTheLocatorElseFromTheDefaults) {
   struct Case {
     bool decimal;
-    Texts6 home;
+    CoordinateTexts home;
     const char* locator;
     std::string_view file;
   };
-  const std::array<Case, 4> kCases{{
+  const std::array<Case, 3> kCases{{
       {false, {"1", "2", "", "4", "5", "6"}, "", "1\r\n2\r\n54\r\n0\r\n4\r\n5\r\n6\r\n1\r\n0\r\n1"},
       {false,
        {"12.5", " ", "3", "1.", "", "99999999999"},
        "",
        "38\r\n0\r\n3\r\n0\r\n78\r\n38\r\n15\r\n1\r\n0\r\n1"},
-      {false,
-       {"1", "2", "", "4", "5", "6"},
-       "FN31pr",
-       "41\r\n43\r\n45\r\n0\r\n72\r\n42\r\n30\r\n0\r\n0\r\n1"},
       // A hidden minute or second field counts too.
       {true,
        {" 10.0000000", "2", "", " 20.0000000", "5", "6"},
@@ -254,96 +141,45 @@ TEST_F(HomeCommandsTest, SaveTakesMissingValuesFromTheLocatorElseFromTheDefaults
   for (const Case& c : kCases) {
     Window w(directory);
     w.tessaly.Home.DecimalFormat = w.tessaly.Destination.DecimalFormat = c.decimal;
-    w.Set(kHomeFields, c.home);
+    EnterTexts(w.screen, Side::Home, c.home);
     w.screen.SetText(Control::Edit7, c.locator);
     w.tessaly.SaveHome1Click();
-    EXPECT_EQ(ReadHomeFile(), c.file) << c.home[0] << " " << c.locator;
+    EXPECT_EQ(ReadBytes(file), c.file) << c.home[0] << " " << c.locator;
   }
 }
 
-TEST_F(HomeCommandsTest, FailedSaveIsShownWithPathAndReasonAndChangesNothing) {
-  fs::create_directories(fs::path(directory).parent_path());
-  std::ofstream(directory) << "a file where the directory belongs";
-  Window w(directory);
-  w.Set(kHomeFields, {"41", "43", "45", "72", "42", "30"});
-  const std::size_t changes = w.screen.TextChanges().size();
-
-  EXPECT_FALSE(RunGuarded(w.screen, [&w] { w.tessaly.SaveHome1Click(); }));
-
-  EXPECT_EQ(w.screen.Errors(),
-            std::vector<std::string>{"Cannot save the home file " + file + ": Not a directory."});
-  EXPECT_EQ(w.screen.TextChanges().size(), changes);
-}
-
-TEST_F(HomeCommandsTest, DecimalDegreesThatAreNoNumberStopTheSaveBeforeTheFile) {
-  WriteHomeFile(kStandardFile);
-  Window w(directory);
-  w.tessaly.Home.DecimalFormat = true;
-  w.Set(kHomeFields, {" 38.5", "1", "2", " 78.5", "3", "4"});
-  w.screen.SetText(Control::Edit4, "1..2");
-  try {
-    w.tessaly.SaveHome1Click();
-    ADD_FAILURE() << "saved from a longitude that is no number";
-  } catch (const TessalyError& error) {
-    EXPECT_STREQ(error.what(), "'1..2' is not a valid floating point value");
-  }
-  EXPECT_EQ(ReadHomeFile(), kStandardFile);
-}
-
+// Decimal degrees from lines that are no numbers.
 TEST_F(HomeCommandsTest, DamagedFileAtStartShowsTheErrorAndSkipsTheRestOfTheShow) {
   struct Case {
-    const char* name;
     std::string_view bytes;
     const char* error;
-    Texts6 home;
-    bool decimal;
     double factor;
   };
-  const std::array<Case, 4> kCases{{
-      {"empty file",
-       "",
-       "' ' is not a valid floating point value.",
-       {" ", " ", " ", " ", " ", ""},
-       false,
-       kKilometresPerKilometre},
-      {"first line too long",
-       "1234\r\n0\r\n54\r\n0\r\n78\r\n38\r\n15\r\n0\r\n0\r\n1",
-       "' ' is not a valid floating point value.",
-       {" 123", " ", " ", " ", " ", ""},
-       false,
-       kKilometresPerKilometre},
-      {"empty minutes in decimal degrees",
-       "38\n\n54\n0\n78\n38\n15\n0\n1\n1",
-       "' ' is not a valid integer value.",
-       {"", " ", "", "", "", ""},
-       true,
-       kMilesPerKilometre},
+  const std::array<Case, 2> kCases{{
+      {"38\n\n54\n0\n78\n38\n15\n0\n1\n1", "' ' is not a valid integer value.", kMilesPerKilometre},
       // Seconds are read before minutes and degrees.
-      {"no numbers in decimal degrees",
-       "d\nm\ns\n0\n78\n38\n15\n0\n1\n0",
-       "' s' is not a valid integer value.",
-       {"", " ", "", "", "", ""},
-       true,
+      {"d\nm\ns\n0\n78\n38\n15\n0\n1\n0", "' s' is not a valid integer value.",
        kKilometresPerKilometre},
   }};
   for (const Case& c : kCases) {
+    SCOPED_TRACE(c.error);
     WriteHomeFile(c.bytes);
     Window w(directory);
     w.screen.SetText(Control::Edit15, " 50.5  :  288.2");
 
-    EXPECT_FALSE(RunGuarded(w.screen, [&w] { w.tessaly.FormShow(); })) << c.name;
+    EXPECT_FALSE(RunGuarded(w.screen, [&w] { w.tessaly.FormShow(); }));
 
-    EXPECT_EQ(w.screen.Errors(), std::vector<std::string>{c.error}) << c.name;
-    EXPECT_EQ(w.Get(kHomeFields), c.home) << c.name;
-    EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup1), 0) << c.name;
-    EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup2), 0) << c.name;
-    EXPECT_EQ(w.tessaly.Home.DecimalFormat, c.decimal) << c.name;
-    EXPECT_EQ(w.tessaly.DistanceFactor, c.factor) << c.name;
+    EXPECT_EQ(w.screen.Errors(), std::vector<std::string>{c.error});
+    EXPECT_EQ(ShownTexts(w.screen, Side::Home), (CoordinateTexts{"", " ", "", "", "", ""}));
+    EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup1), 0);
+    EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup2), 0);
+    EXPECT_TRUE(w.tessaly.Home.DecimalFormat);
+    EXPECT_EQ(w.tessaly.DistanceFactor, c.factor);
     // Neither the layout, nor the results, nor the focus, nor the locator.
-    EXPECT_TRUE(w.ShowsLayout(Side::Home, false)) << c.name;
-    EXPECT_EQ(w.screen.GetText(Control::Edit15), " 50.5  :  288.2") << c.name;
-    EXPECT_NE(w.screen.FocusedControl(), Control::Edit14) << c.name;
-    EXPECT_EQ(w.screen.GetText(Control::Edit7), "") << c.name;
+    EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Home, false));
+    EXPECT_EQ(w.screen.GetText(Control::Edit15), " 50.5  :  288.2");
+    EXPECT_NE(w.screen.FocusedControl(), Control::Edit14);
+    EXPECT_EQ(w.screen.GetText(Control::Edit7), "");
   }
 }
 
@@ -351,7 +187,8 @@ TEST_F(HomeCommandsTest, ShortFileAndOddHemispheresAreRecalled) {
   WriteHomeFile("38\r\n0\r\n54\r\n7\r\n78\r\n38\r\n15\r\n-5\r\n0\r\n");
   Window w(directory);
   w.tessaly.RecallHome1Click();
-  EXPECT_EQ(w.Get(kHomeFields), (Texts6{" 38", " 0", " 54", " 78", " 38", " 15"}));
+  EXPECT_EQ(ShownTexts(w.screen, Side::Home),
+            (CoordinateTexts{" 38", " 0", " 54", " 78", " 38", " 15"}));
   EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup1), 1);
   EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup2), -1);
   EXPECT_EQ(w.tessaly.DistanceFactor, kKilometresPerKilometre);
@@ -364,13 +201,13 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
   struct Case {
     const char* name;
     bool destination_decimal;
-    Texts6 destination;
+    CoordinateTexts destination;
     bool file_decimal;
-    Texts6 expected;
+    CoordinateTexts expected;
   };
-  const Texts6 kDecimal{" 12.5000000", "7", "7", " 45.2500000", "7", "7"};
-  const Texts6 kDms{"12", "30", "0", "45", "15", "0"};
-  const Texts6 kEmpty{};
+  const CoordinateTexts kDecimal{" 12.5000000", "7", "7", " 45.2500000", "7", "7"};
+  const CoordinateTexts kDms{"12", "30", "0", "45", "15", "0"};
+  const CoordinateTexts kEmpty{};
   const std::array<Case, 8> kCases{{
       {"decimal stays", true, kDecimal, true, kDecimal},
       {"decimal without degrees is switched",
@@ -393,15 +230,14 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
     WriteHomeFile(c.file_decimal ? "38\n0\n54\n0\n78\n38\n15\n0\n1\n1"
                                  : "38\n0\n54\n0\n78\n38\n15\n0\n0\n1");
     Window w(directory);
-    w.tessaly.Destination.DecimalFormat = c.destination_decimal;
-    w.ShowLayout(Side::Destination, c.destination_decimal);
-    w.Set(kDestinationFields, c.destination);
+    if (c.destination_decimal) w.tessaly.OnDoubleClick(Control::Panel2);
+    EnterTexts(w.screen, Side::Destination, c.destination);
 
     w.tessaly.RecallHome1Click();
 
     EXPECT_EQ(w.tessaly.Destination.DecimalFormat, c.file_decimal) << c.name;
-    EXPECT_EQ(w.Get(kDestinationFields), c.expected) << c.name;
-    EXPECT_TRUE(w.ShowsLayout(Side::Destination, c.file_decimal)) << c.name;
+    EXPECT_EQ(ShownTexts(w.screen, Side::Destination), c.expected) << c.name;
+    EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Destination, c.file_decimal)) << c.name;
   }
 }
 
@@ -409,29 +245,28 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
 // degrees/minutes/seconds.
 TEST_F(HomeCommandsTest, RecallWithoutFileBringsBothLocationsIntoDms) {
   Window w(directory);
-  w.tessaly.Home.DecimalFormat = w.tessaly.Destination.DecimalFormat = true;
-  w.ShowLayout(Side::Home, true);
-  w.ShowLayout(Side::Destination, true);
-  w.Set(kDestinationFields, {" 12.5000000", "", "", " 45.2500000", "", ""});
+  w.tessaly.FormDblClick();
+  EnterTexts(w.screen, Side::Destination, {" 12.5000000", "", "", " 45.2500000", "", ""});
 
   w.tessaly.RecallHome1Click();
 
   EXPECT_FALSE(w.tessaly.Home.DecimalFormat);
   EXPECT_FALSE(w.tessaly.Destination.DecimalFormat);
-  EXPECT_EQ(w.Get(kHomeFields), kDefaultTexts);
-  EXPECT_TRUE(w.ShowsLayout(Side::Home, false));
-  EXPECT_EQ(w.Get(kDestinationFields), (Texts6{" 12", " 30", " 0", " 45", " 15", " 0"}));
-  EXPECT_TRUE(w.ShowsLayout(Side::Destination, false));
+  EXPECT_EQ(ShownTexts(w.screen, Side::Home),
+            (CoordinateTexts{" 38", " 00", " 54", " 78", " 38", " 15"}));
+  EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Home, false));
+  EXPECT_EQ(ShownTexts(w.screen, Side::Destination),
+            (CoordinateTexts{" 12", " 30", " 0", " 45", " 15", " 0"}));
+  EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Destination, false));
 }
 
 // Nothing a recall without a file meets is reported, and the old results go
 // in every case.
 TEST_F(HomeCommandsTest, RecallWithoutFileIsSilentWhateverTheDestinationHolds) {
   Window w(directory);
-  w.tessaly.Destination.DecimalFormat = true;
-  w.ShowLayout(Side::Destination, true);
-  const Texts6 unreadable{" 52.5208333..", "", "", " 13.375", "", ""};
-  w.Set(kDestinationFields, unreadable);
+  w.tessaly.OnDoubleClick(Control::Panel2);
+  const CoordinateTexts unreadable{" 52.5208333..", "", "", " 13.375", "", ""};
+  EnterTexts(w.screen, Side::Destination, unreadable);
   w.screen.SetText(Control::Edit15, " 47.1  :  296.1");
   w.screen.SetText(Control::Edit16, " 3879.8");
 
@@ -439,10 +274,11 @@ TEST_F(HomeCommandsTest, RecallWithoutFileIsSilentWhateverTheDestinationHolds) {
 
   EXPECT_EQ(w.screen.Errors(), std::vector<std::string>{});
   EXPECT_FALSE(w.tessaly.Destination.DecimalFormat);
-  EXPECT_EQ(w.Get(kDestinationFields), unreadable);
-  EXPECT_TRUE(w.ShowsLayout(Side::Destination, false));
+  EXPECT_EQ(ShownTexts(w.screen, Side::Destination), unreadable);
+  EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Destination, false));
   EXPECT_EQ(w.screen.GetText(Control::Edit15), "");
   EXPECT_EQ(w.screen.GetText(Control::Edit16), "");
+  EXPECT_FALSE(fs::exists(directory)) << "a recall creates nothing";
 }
 
 }  // namespace

@@ -10,11 +10,6 @@
 namespace tessaly {
 namespace {
 
-constexpr std::array<Control, 12> kCoordinateFields{
-    Control::Edit1,  Control::Edit2,  Control::Edit3,  Control::Edit4,
-    Control::Edit5,  Control::Edit6,  Control::Edit8,  Control::Edit9,
-    Control::Edit10, Control::Edit11, Control::Edit12, Control::Edit13};
-
 constexpr std::string_view kDigitsAndBackspace{"0123456789\b"};
 // Letters, blank, signs, the digits' neighbours, Enter, Escape, the
 // clipboard shortcuts' control characters, DEL, 8-bit characters and NUL.
