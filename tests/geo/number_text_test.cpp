@@ -10,7 +10,6 @@
 
 #include "geo/error.h"
 #include "geo/location.h"
-#include "tests/geo/comma_locale.h"
 
 namespace tessaly {
 namespace {
@@ -107,14 +106,6 @@ TEST(NumberTexts, RefuseValuesThatAreNotFiniteNumbers) {
     }
     EXPECT_THROW(DecimalDegreeText(value), TessalyError);
   }
-}
-
-TEST(NumberTexts, WriteAPointWhereTheLocaleUsesAComma) {
-  const CommaLocale locale;
-  if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
-  EXPECT_EQ(DecimalDegreeText(38.5), " 38.5000000");
-  EXPECT_EQ(OneDecimalText(3542.84), " 3542.8");
-  EXPECT_EQ(WholeNumberText(1234567), " 1234567");
 }
 
 }  // namespace

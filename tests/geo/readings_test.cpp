@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The three readings of a field text.
+// The three readings of a field text; field texts in a comma locale.
 #include "geo/readings.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "geo/error.h"
+#include "geo/number_text.h"
 #include "tests/geo/comma_locale.h"
 
 namespace tessaly {
@@ -128,13 +129,17 @@ TEST(Readings, RejectAnEmbeddedNulCharacter) {
                TessalyError);
 }
 
-TEST(Readings, KeepTheDecimalPointWhereTheLocaleUsesAComma) {
+// Field texts are read and written with "." whatever the locale's point.
+TEST(FieldTexts, KeepTheirPointWhereTheLocaleUsesAComma) {
   const CommaLocale locale;
   if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
   EXPECT_EQ(ReadDecimal("38.5"), 38.5);
   EXPECT_EQ(ReadDecimal("1.5e2"), 150.0);
   EXPECT_THROW(ReadDecimal("38,5"), TessalyError);
   EXPECT_EQ(ReadWholeNumber("1234"), 1234);
+  EXPECT_EQ(DecimalDegreeText(38.5), " 38.5000000");
+  EXPECT_EQ(OneDecimalText(3542.84), " 3542.8");
+  EXPECT_EQ(WholeNumberText(1234567), " 1234567");
 }
 
 }  // namespace
