@@ -61,8 +61,8 @@ TEST(DistanceAndHeadings, AreZeroForCoincidingPositions) {
 // meridian of the window's ellipsoid (a = 6378.14 km, f = 1/298.257), the
 // pole-to-pole distance 20003.94 km of GeographicLib's
 // Geodesic::Inverse(90, 0, -90, 0), either way round, with headings that are
-// numbers.
-TEST(DistanceAndHeadings, GiveTheHalfMeridianAndHeadingsInRangeBetweenAntipodes) {
+// numbers; as the distance command measures them.
+TEST(MeasurePath, GiveTheHalfMeridianAndHeadingsInRangeBetweenAntipodes) {
   const struct {
     const char* name;
     Position from, to;
@@ -94,8 +94,9 @@ TEST(DistanceAndHeadings, GiveTheHalfMeridianAndHeadingsInRangeBetweenAntipodes)
     for (const bool reversed : {false, true}) {
       const Position& a = reversed ? c.to : c.from;
       const Position& b = reversed ? c.from : c.to;
-      EXPECT_EQ(OneDecimalText(EllipsoidDistance(a.lat, a.lon, b.lat, b.lon)), c.km);
-      const Headings headings = SphereHeadings(a.lat, a.lon, b.lat, b.lon);
+      const Path path = MeasurePath(a.lat, a.lon, b.lat, b.lon);
+      EXPECT_EQ(OneDecimalText(path.Kilometres), c.km);
+      const Headings& headings = path.Directions;
       EXPECT_GE(headings.Forward, 0.0);
       EXPECT_LE(headings.Forward, 360.0);
       EXPECT_GE(headings.Reverse, 0.0);
@@ -128,6 +129,11 @@ TEST(DistanceAndHeadings, StayFiniteAndInRangeNearTheDegenerateCases) {
     ASSERT_LE(headings.Forward, 360.0);
     ASSERT_GE(headings.Reverse, 0.0);
     ASSERT_LE(headings.Reverse, 360.0);
+    // The command's shared computation gives the very same figures.
+    const Path path = MeasurePath(lat1, lon1, lat2, lon2);
+    ASSERT_EQ(path.Kilometres, km);
+    ASSERT_EQ(path.Directions.Forward, headings.Forward);
+    ASSERT_EQ(path.Directions.Reverse, headings.Reverse);
   }
 }
 

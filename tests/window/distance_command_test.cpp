@@ -5,7 +5,6 @@
 
 #include "geo/distance.h"
 #include "geo/location.h"
-#include "geo/readings.h"
 #include "tests/support/screen_fixture.h"
 
 namespace tessaly {
@@ -157,35 +156,6 @@ TEST_F(DistanceCommandTest, ALocatorThatIsNoLocatorStopsTheCommand) {
     EXPECT_EQ(screen.GetText(Control::Edit10), "") << "the Destination was not completed";
     EXPECT_EQ(Headings(), " 1.0  :  2.0");
     EXPECT_EQ(Distance(), " 3.0");
-  }
-}
-
-// Half round the earth: between the half meridian and the half equator, and
-// headings that are numbers.
-TEST_F(DistanceCommandTest, AntipodesGiveTheHalfMeridianAndFiniteHeadings) {
-  struct Case {
-    std::string home_lat, home_lon, destination_lat, destination_lon;
-  };
-  const Case cases[] = {
-      {"0 0 0 N", "0 0 0 E", "0 0 0 N", "180 0 0 W"},
-      {"90 0 0 N", "0 0 0 E", "90 0 0 S", "0 0 0 E"},
-      {"45 0 0 N", "30 0 0 E", "45 0 0 S", "150 0 0 W"},
-  };
-  tessaly.DistanceFactor = kKilometresPerKilometre;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.destination_lat + " " + c.destination_lon);
-    EnterBoth(c.home_lat, c.home_lon, c.destination_lat, c.destination_lon);
-    tessaly.Button5Click();
-    EXPECT_EQ(Distance(), " 20003.9");
-    const std::string headings = Headings();
-    const std::size_t separator = headings.find("  : ");
-    ASSERT_NE(separator, std::string::npos) << headings;
-    for (const std::string& heading :
-         {headings.substr(0, separator), headings.substr(separator + 4)}) {
-      const double degrees = ReadDecimal(heading);
-      EXPECT_GE(degrees, 0.0) << headings;
-      EXPECT_LE(degrees, 360.0) << headings;
-    }
   }
 }
 
