@@ -61,6 +61,8 @@ TRadioGroup::TRadioGroup(const QString& first_item, const QString& second_item, 
     : QGroupBox(parent), buttons_(new QButtonGroup(this)) {
   buttons_->addButton(new QRadioButton(first_item, this), 0);
   buttons_->addButton(new QRadioButton(second_item, this), 1);
+  connect(buttons_, &QButtonGroup::idToggled, this, &TRadioGroup::MoveTabStopToFocusItem);
+  MoveTabStopToFocusItem();
 }
 
 int TRadioGroup::ItemIndex() const {
@@ -76,6 +78,7 @@ void TRadioGroup::SetItemIndex(int index) {
   buttons_->setExclusive(false);
   for (QAbstractButton* button : buttons_->buttons()) button->setChecked(false);
   buttons_->setExclusive(true);
+  MoveTabStopToFocusItem();
 }
 
 QRadioButton* TRadioGroup::Item(int index) const {
@@ -84,6 +87,15 @@ QRadioButton* TRadioGroup::Item(int index) const {
 
 QRadioButton* TRadioGroup::FocusItem() const {
   return Item(ItemIndex() == 1 ? 1 : 0);
+}
+
+// Qt leaves the group's one Tab stop on the item focused last; a selection
+// made since, by the program or the mouse, would be passed over.
+void TRadioGroup::MoveTabStopToFocusItem() {
+  const QRadioButton* stop = FocusItem();
+  for (int index = 0; index < kItemCount; ++index) {
+    Item(index)->setFocusPolicy(Item(index) == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {

@@ -50,6 +50,8 @@ class TRadioGroup : public QGroupBox {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void MoveTabStopToFocusItem();
+
   QButtonGroup* buttons_;
 };
 

@@ -269,5 +269,22 @@ TEST_F(QtWindowTest, TabVisitsTheControlsFrameByFrame) {
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
 }
 
+// Tab and Shift+Tab enter a hemisphere group at its selected item, the first
+// while none is, whichever item held the focus before.
+TEST_F(QtWindowTest, TabEntersAHemisphereGroupAtItsSelectedItem) {
+  Start();
+  const QList<QRadioButton*> items = W(C::RadioGroup4)->findChildren<QRadioButton*>();
+  for (const int selected : {1, -1, 0, 1}) {
+    window_->SetItemIndex(C::RadioGroup4, selected);
+    for (const auto& [from, key] :
+         {std::pair{C::Edit13, Qt::Key_Tab}, {C::Edit14, Qt::Key_Backtab}}) {
+      Focus(from);
+      Key(key);
+      EXPECT_EQ(window_->focusWidget(), items[selected == 1 ? 1 : 0])
+          << "item " << selected << " selected, from " << ControlName(from);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tessaly
