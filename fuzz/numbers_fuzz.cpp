@@ -17,6 +17,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/shown_number_checks.h"
 #include "geo/distance.h"
 #include "geo/error.h"
 #include "geo/locator.h"
@@ -24,7 +25,9 @@
 
 namespace {
 
-using tessaly::fuzz::IsUnfitNumberText;
+using tessaly::IsUnfitNumberText;
+using tessaly::kAndoyerErrorKm;
+using tessaly::kHalfMeridianKm;
 using tessaly::fuzz::Require;
 
 using Limits = std::numeric_limits<double>;
@@ -38,10 +41,6 @@ constexpr std::array kSpecialDoubles{
     2147483648.0};
 // clang-format on
 
-// Half the meridian of the ellipsoid a = 6378.14 km, f = 1/298.257, and the
-// largest error of Andoyer's approximation, which comes near antipodes.
-constexpr double kHalfMeridianKm = 20003.94;
-constexpr double kAndoyerErrorKm = 35.0;
 constexpr double kFullCircleDegrees = 360.0;
 // The two ways may round differently; a millimetre is far below the shown 0.1.
 constexpr double kSymmetryToleranceKm = 1e-6;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "fuzz/shown_number_checks.h"
+#include "geo/distance.h"
 #include "window/controls.h"
 
 namespace tessaly::monkey {
@@ -16,11 +18,6 @@ namespace {
 
 using C = Control;
 
-constexpr double kMilesPerKilometre = 0.6213693;
-// Half the meridian of the ellipsoid a = 6378.14 km, f = 1/298.257, and the
-// largest error of Andoyer's approximation, which comes near antipodes.
-constexpr double kHalfMeridianKm = 20003.94;
-constexpr double kAndoyerErrorKm = 35.0;
 constexpr double kFullCircleDegrees = 360.0;
 constexpr double kHalfShownStep = 0.05;  // Edit16 shows one decimal
 constexpr std::string_view kHeadingSeparator = "  : ";
@@ -36,18 +33,6 @@ constexpr std::array kLocations{
 bool IsDigits(std::string_view text) {
   return !text.empty() &&
          std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-}
-
-// "nan", "inf" in any case, or a negative zero such as " -0.0".
-bool IsUnfitNumberText(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos) {
-    return true;
-  }
-  const bool negative = text.find('-') != std::string_view::npos;
-  return negative && text.find_first_of("123456789") == std::string_view::npos;
 }
 
 // " 3542.8": one blank, digits, one decimal.
