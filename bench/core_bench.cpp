@@ -27,10 +27,9 @@ constexpr std::uint64_t kSeed = 20261208;
 // One position: magnitudes as the fields hold them, item indexes, and the
 // same position signed in degrees and in radians.
 struct Place {
-  DmsAngle lat, lon;
-  std::int32_t lat_hemisphere, lon_hemisphere;
-  double lat_degrees, lon_degrees;
-  double lat_radians, lon_radians;
+  DmsAngle Lat, Lon;
+  std::int32_t LatHemisphere, LonHemisphere;
+  double LatDegrees, LonDegrees;
 };
 
 const std::vector<Place>& Places() {
@@ -41,14 +40,12 @@ const std::vector<Place>& Places() {
     };
     std::vector<Place> all(kInputCount);
     for (Place& p : all) {
-      p.lat = {in(0, 89), in(0, 59), in(0, 59)};
-      p.lon = {in(0, 179), in(0, 59), in(0, 59)};
-      p.lat_hemisphere = in(0, 1);
-      p.lon_hemisphere = in(0, 1);
-      p.lat_degrees = DmsToDegrees(p.lat) * (IsSouth(p.lat_hemisphere) ? -1 : 1);
-      p.lon_degrees = DmsToDegrees(p.lon) * (IsWest(p.lon_hemisphere) ? -1 : 1);
-      p.lat_radians = p.lat_degrees * kRadiansPerDegree;
-      p.lon_radians = p.lon_degrees * kRadiansPerDegree;
+      p.Lat = {in(0, 89), in(0, 59), in(0, 59)};
+      p.Lon = {in(0, 179), in(0, 59), in(0, 59)};
+      p.LatHemisphere = in(0, 1);
+      p.LonHemisphere = in(0, 1);
+      p.LatDegrees = DmsToDegrees(p.Lat) * (IsSouth(p.LatHemisphere) ? -1 : 1);
+      p.LonDegrees = DmsToDegrees(p.Lon) * (IsWest(p.LonHemisphere) ? -1 : 1);
     }
     return all;
   }();
@@ -59,8 +56,8 @@ const std::vector<std::string>& Locators() {
   static const std::vector<std::string> locators = [] {
     std::vector<std::string> all;
     for (const Place& p : Places()) {
-      all.push_back(LatLonToLocator(p.lat.Degrees, p.lat.Minutes, p.lat.Seconds, p.lat_hemisphere,
-                                    p.lon.Degrees, p.lon.Minutes, p.lon.Seconds, p.lon_hemisphere));
+      all.push_back(LatLonToLocator(p.Lat.Degrees, p.Lat.Minutes, p.Lat.Seconds, p.LatHemisphere,
+                                    p.Lon.Degrees, p.Lon.Minutes, p.Lon.Seconds, p.LonHemisphere));
     }
     return all;
   }();
@@ -77,9 +74,9 @@ void Encode(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const Place& p = places[i];
-    benchmark::DoNotOptimize(LatLonToLocator(p.lat.Degrees, p.lat.Minutes, p.lat.Seconds,
-                                             p.lat_hemisphere, p.lon.Degrees, p.lon.Minutes,
-                                             p.lon.Seconds, p.lon_hemisphere));
+    benchmark::DoNotOptimize(LatLonToLocator(p.Lat.Degrees, p.Lat.Minutes, p.Lat.Seconds,
+                                             p.LatHemisphere, p.Lon.Degrees, p.Lon.Minutes,
+                                             p.Lon.Seconds, p.LonHemisphere));
     i = Next(i);
   }
 }
@@ -93,7 +90,7 @@ void HamlibEncode(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        longlat2locator(places[i].lon_degrees, places[i].lat_degrees, locator.data(), kPairs));
+        longlat2locator(places[i].LonDegrees, places[i].LatDegrees, locator.data(), kPairs));
     benchmark::DoNotOptimize(locator);
     i = Next(i);
   }
@@ -134,7 +131,7 @@ void DistanceAndHeadings(benchmark::State& state) {
     const Place& a = places[i];
     const Place& b = places[Next(i)];
     benchmark::DoNotOptimize(
-        MeasurePath(a.lat_radians, a.lon_radians, b.lat_radians, b.lon_radians));
+        MeasurePath({a.LatDegrees, a.LonDegrees}, {b.LatDegrees, b.LonDegrees}));
     i = Next(i);
   }
 }
@@ -151,7 +148,7 @@ void HamlibQrb(benchmark::State& state) {
     const Place& a = places[i];
     const Place& b = places[Next(i)];
     benchmark::DoNotOptimize(
-        qrb(a.lon_degrees, a.lat_degrees, b.lon_degrees, b.lat_degrees, &distance, &azimuth));
+        qrb(a.LonDegrees, a.LatDegrees, b.LonDegrees, b.LatDegrees, &distance, &azimuth));
     benchmark::DoNotOptimize(distance);
     benchmark::DoNotOptimize(azimuth);
     i = Next(i);
@@ -170,8 +167,8 @@ void GeographicLibInverse(benchmark::State& state) {
   for (auto _ : state) {
     const Place& a = places[i];
     const Place& b = places[Next(i)];
-    benchmark::DoNotOptimize(wgs84.Inverse(a.lat_degrees, a.lon_degrees, b.lat_degrees,
-                                           b.lon_degrees, metres, forward, reverse));
+    benchmark::DoNotOptimize(wgs84.Inverse(a.LatDegrees, a.LonDegrees, b.LatDegrees, b.LonDegrees,
+                                           metres, forward, reverse));
     benchmark::DoNotOptimize(metres);
     benchmark::DoNotOptimize(forward);
     benchmark::DoNotOptimize(reverse);

@@ -11,9 +11,9 @@
 
 namespace tessaly {
 
-class QuitAfterFirstPaint : public QObject {
+class TQuitAfterFirstPaint : public QObject {
  public:
-  explicit QuitAfterFirstPaint(QWidget& window) : QObject(&window) {
+  explicit TQuitAfterFirstPaint(QWidget& window) : QObject(&window) {
     window.installEventFilter(this);
   }
 

@@ -6,9 +6,10 @@
 #include <QPainter>
 
 #include "geo/distance.h"
-#include "geo/map_content.h"
+#include "geo/long_path.h"
 #include "qt/map_coastline.h"
 #include "qt/map_renderer.h"
+#include "window/map_view.h"
 
 namespace tessaly {
 namespace {
@@ -17,11 +18,12 @@ constexpr int kMapPixels = 800;
 
 void MapRender(benchmark::State& state) {
   // FN31pr to IO91wm, as the main window shows it in miles.
-  const MapContent content{
-      {41.729, -72.708},
-      " FN31pr",
-      MapDestination{{51.5, -7.0 / 60}, " IO91wm", " 50.5  :  288.2", " 3542.8"},
-      kMilesPerKilometre};
+  const SignedPosition home{41.729, -72.708}, destination{51.5, -7.0 / 60};
+  const Path short_path = MeasurePath(home, destination);
+  const MapContent content{home, " FN31pr",
+                           MapDestination{destination, " IO91wm", short_path,
+                                          MeasureLongPath(home, destination, short_path)},
+                           DistanceUnit::Miles};
   QImage image(kMapPixels, kMapPixels, QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     QPainter painter(&image);

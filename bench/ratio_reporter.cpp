@@ -8,9 +8,9 @@ namespace {
 
 // Ours must be at least `target` times as fast as the peer.
 struct Comparison {
-  const char* ours;
-  const char* peer;
-  double target;
+  const char* Ours;
+  const char* Peer;
+  double Target;
 };
 constexpr Comparison kComparisons[] = {
     {"Encode", "HamlibEncode", 20.0},
@@ -21,8 +21,8 @@ constexpr Comparison kComparisons[] = {
 
 // A command that must take at most `limit_ns` on the real window.
 struct Limit {
-  const char* name;
-  double limit_ns;
+  const char* Name;
+  double LimitNs;
 };
 constexpr Limit kLimits[] = {
     {"EnterCommand", 250'000.0},  // 250 microseconds, repaint included
@@ -36,9 +36,9 @@ double NanosecondsPerIteration(const benchmark::BenchmarkReporter::Run& run) {
 // A ratio of the start-up to the bare window's that must stay at or below
 // `target`.
 struct StartUpRatio {
-  const char* counter;
-  const char* what;
-  double target;
+  const char* Counter;
+  const char* What;
+  double Target;
 };
 constexpr StartUpRatio kStartUpRatios[] = {
     {"wall_ratio", "wall time to the first paint", 1.05},
@@ -71,27 +71,27 @@ void RatioReporter::Finalize() {
   std::printf("\n%-22s %-22s %12s %12s %8s %8s\n", "Tessaly", "peer", "ours (ns)", "peer (ns)",
               "ratio", "target");
   for (const Comparison& c : kComparisons) {
-    const auto ours = nanoseconds_.find(c.ours);
-    const auto peer = nanoseconds_.find(c.peer);
+    const auto ours = nanoseconds_.find(c.Ours);
+    const auto peer = nanoseconds_.find(c.Peer);
     if (ours == nanoseconds_.end() || peer == nanoseconds_.end()) continue;
     const double ratio = peer->second / ours->second;
-    std::printf("%-22s %-22s %12.1f %12.1f %7.1fx %6.0fx %s\n", c.ours, c.peer, ours->second,
-                peer->second, ratio, c.target, Verdict(ratio >= c.target));
+    std::printf("%-22s %-22s %12.1f %12.1f %7.1fx %6.0fx %s\n", c.Ours, c.Peer, ours->second,
+                peer->second, ratio, c.Target, Verdict(ratio >= c.Target));
   }
   for (const StartUpRatio& ratio : kStartUpRatios) {
-    const auto found = counters_.find(std::string("StartUp.") + ratio.counter);
+    const auto found = counters_.find(std::string("StartUp.") + ratio.Counter);
     if (found == counters_.end()) continue;
-    std::printf("%-22s %-32s %7.3f", "StartUp", ratio.what, found->second);
-    if (ratio.target > 0.0) {
-      std::printf(" (at most %.2f) %s", ratio.target, Verdict(found->second <= ratio.target));
+    std::printf("%-22s %-32s %7.3f", "StartUp", ratio.What, found->second);
+    if (ratio.Target > 0.0) {
+      std::printf(" (at most %.2f) %s", ratio.Target, Verdict(found->second <= ratio.Target));
     }
     std::printf("\n");
   }
   for (const Limit& l : kLimits) {
-    const auto found = nanoseconds_.find(l.name);
+    const auto found = nanoseconds_.find(l.Name);
     if (found == nanoseconds_.end()) continue;
-    std::printf("%-22s %12.1f us (limit %.0f us) %s\n", l.name, found->second / 1e3,
-                l.limit_ns / 1e3, Verdict(found->second <= l.limit_ns));
+    std::printf("%-22s %12.1f us (limit %.0f us) %s\n", l.Name, found->second / 1e3,
+                l.LimitNs / 1e3, Verdict(found->second <= l.LimitNs));
   }
 }
 

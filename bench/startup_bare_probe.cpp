@@ -18,6 +18,7 @@
 #include "bench/first_paint.h"
 #include "qt/latin1.h"
 #include "window/layout.h"
+#include "window/menu.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ using tessaly::ControlKind;
 using tessaly::FromLatin1;
 
 QWidget* MakeControl(const tessaly::ControlLayout& row, QWidget* parent) {
-  const QRect place(row.left, row.top, row.width, row.height);
+  const QRect place(row.Left, row.Top, row.Width, row.Height);
   QWidget* widget = nullptr;
-  switch (row.kind) {
+  switch (row.Category) {
     case ControlKind::Panel: {
       auto* frame = new QFrame(parent);
       frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -35,20 +36,20 @@ QWidget* MakeControl(const tessaly::ControlLayout& row, QWidget* parent) {
       break;
     }
     case ControlKind::Label: {
-      auto* label = new QLabel(FromLatin1(row.text), parent);
-      label->move(row.left, row.top);
+      auto* label = new QLabel(FromLatin1(row.Text), parent);
+      label->move(row.Left, row.Top);
       return label;
     }
     case ControlKind::Edit:
-    case ControlKind::ReadOnlyEdit: widget = new QLineEdit(FromLatin1(row.text), parent); break;
+    case ControlKind::ReadOnlyEdit: widget = new QLineEdit(FromLatin1(row.Text), parent); break;
     case ControlKind::RadioGroup: {
       auto* group = new QGroupBox(parent);
-      new QRadioButton(FromLatin1(row.text.substr(0, 1)), group);
-      new QRadioButton(FromLatin1(row.text.substr(1, 1)), group);
+      new QRadioButton(FromLatin1(row.Text.substr(0, 1)), group);
+      new QRadioButton(FromLatin1(row.Text.substr(1, 1)), group);
       widget = group;
       break;
     }
-    case ControlKind::Button: widget = new QPushButton(FromLatin1(row.text), parent); break;
+    case ControlKind::Button: widget = new QPushButton(FromLatin1(row.Text), parent); break;
   }
   widget->setGeometry(place);
   return widget;
@@ -59,24 +60,20 @@ QWidget* MakeControl(const tessaly::ControlLayout& row, QWidget* parent) {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QMainWindow window;
-  QMenu* main_menu = window.menuBar()->addMenu(FromLatin1(tessaly::kMainMenuTitle));
-  for (std::string_view item : {tessaly::kMenuExit, tessaly::kMenuSaveHome,
-                                tessaly::kMenuRecallHome, tessaly::kMenuAbout}) {
-    main_menu->addAction(FromLatin1(item));
-  }
-  QMenu* view_menu = window.menuBar()->addMenu(FromLatin1(tessaly::kViewMenuTitle));
-  for (std::string_view item :
-       {tessaly::kMenuHomeDecimal, tessaly::kMenuDestinationDecimal, tessaly::kMenuKilometres}) {
-    view_menu->addAction(FromLatin1(item))->setCheckable(true);
+  for (tessaly::Menu which : {tessaly::Menu::Main, tessaly::Menu::View}) {
+    QMenu* menu = window.menuBar()->addMenu(FromLatin1(tessaly::TitleOf(which).Text));
+    for (const tessaly::MenuEntry& entry : tessaly::MenuEntries()) {
+      if (entry.In == which) menu->addAction(FromLatin1(entry.Text))->setCheckable(entry.Checkable);
+    }
   }
   auto* client = new QWidget(&window);
   client->setFixedSize(tessaly::kClientWidth, tessaly::kClientHeight);
   window.setCentralWidget(client);
   std::map<tessaly::Control, QWidget*> parents{{tessaly::Control::Window, client}};
   for (const tessaly::ControlLayout& row : tessaly::WindowLayout()) {
-    parents[row.control] = MakeControl(row, parents.at(row.parent));
+    parents[row.Id] = MakeControl(row, parents.at(row.Parent));
   }
   window.show();
-  new tessaly::QuitAfterFirstPaint(window);
+  new tessaly::TQuitAfterFirstPaint(window);
   return QApplication::exec();
 }

@@ -35,9 +35,9 @@ constexpr double kBytesPerMebibyte = 1024.0 * 1024.0;
 constexpr double kBytesPerKibibyte = 1024.0;
 
 struct ProcessRun {
-  double seconds = 0.0;
-  double peak_bytes = 0.0;
-  int status = -1;
+  double Seconds = 0.0;
+  double PeakBytes = 0.0;
+  int Status = -1;
 };
 
 // Runs `argv` to its end; the time from the spawn to the exit, and the peak
@@ -56,9 +56,9 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, bool discard_st
     rusage usage{};
     int status = 0;
     wait4(pid, &status, 0, &usage);
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peak_bytes = static_cast<double>(usage.ru_maxrss) * kBytesPerKibibyte;
-    run.status = status;
+    run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.PeakBytes = static_cast<double>(usage.ru_maxrss) * kBytesPerKibibyte;
+    run.Status = status;
   }
   posix_spawn_file_actions_destroy(&actions);
   return run;
@@ -101,14 +101,14 @@ void StartUp(benchmark::State& state) {
       const ProcessRun second = RunProcess({tessaly_first ? bare : tessaly});
       const ProcessRun& ours = tessaly_first ? first : second;
       const ProcessRun& theirs = tessaly_first ? second : first;
-      if (ours.status != 0 || theirs.status != 0) {
+      if (ours.Status != 0 || theirs.Status != 0) {
         state.SkipWithError("a start-up probe failed");
         return;
       }
-      tessaly_seconds.push_back(ours.seconds);
-      bare_seconds.push_back(theirs.seconds);
-      tessaly_bytes.push_back(ours.peak_bytes);
-      bare_bytes.push_back(theirs.peak_bytes);
+      tessaly_seconds.push_back(ours.Seconds);
+      bare_seconds.push_back(theirs.Seconds);
+      tessaly_bytes.push_back(ours.PeakBytes);
+      bare_bytes.push_back(theirs.PeakBytes);
     }
     state.SetIterationTime(Median(tessaly_seconds));
   }

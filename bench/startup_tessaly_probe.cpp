@@ -5,6 +5,6 @@
 
 int main(int argc, char** argv) {
   return tessaly::RunTessaly(argc, argv, [](QWidget& window) {
-    new tessaly::QuitAfterFirstPaint(window);  // owned by the window
+    new tessaly::TQuitAfterFirstPaint(window);  // owned by the window
   });
 }

@@ -41,47 +41,41 @@ void EnterCommand(benchmark::State& state) {
 BENCHMARK(EnterCommand)->Unit(benchmark::kMicrosecond);
 
 // A window in memory with the program started, Home at its default.
-struct StartedScreen {
-  StartedScreen() : tessaly(screen, "/nonexistent") {
-    screen.Attach(tessaly);
-    tessaly.OnCreate();
-    tessaly.OnFirstShow();
-  }
-  MemoryScreen screen;
-  TTessaly1 tessaly;
+struct StartedWindow : MemoryWindow {
+  StartedWindow() : MemoryWindow("/nonexistent") { Tessaly.OnFirstShow(); }
 };
 
 void DistanceCommand(benchmark::State& state) {
-  StartedScreen window;
+  StartedWindow window;
   std::size_t next = 0;
   for (auto _ : state) {
-    window.screen.SetText(Control::Edit14, kDestinations[next]);
+    window.Screen.SetText(Control::Edit14, kDestinations[next]);
     next = (next + 1) % kDestinations.size();
-    window.tessaly.OnKeyDown(Control::Edit14, kKeyEnter);
+    window.Tessaly.OnKeyDown(Control::Edit14, kKeyEnter);
   }
 }
 BENCHMARK(DistanceCommand);
 
 void CalcGrid(benchmark::State& state) {
-  StartedScreen window;
-  for (auto _ : state) window.tessaly.OnClick(Control::Button1);
+  StartedWindow window;
+  for (auto _ : state) window.Tessaly.OnClick(Control::Button1);
 }
 BENCHMARK(CalcGrid);
 
 void CalcLatLon(benchmark::State& state) {
-  StartedScreen window;
+  StartedWindow window;
   std::size_t next = 0;
   for (auto _ : state) {
-    window.screen.SetText(Control::Edit14, kDestinations[next]);
+    window.Screen.SetText(Control::Edit14, kDestinations[next]);
     next = (next + 1) % kDestinations.size();
-    window.tessaly.OnClick(Control::Button4);
+    window.Tessaly.OnClick(Control::Button4);
   }
 }
 BENCHMARK(CalcLatLon);
 
 void FormatSwitch(benchmark::State& state) {
-  StartedScreen window;
-  for (auto _ : state) window.tessaly.OnDoubleClick(Control::Panel1);
+  StartedWindow window;
+  for (auto _ : state) window.Tessaly.OnDoubleClick(Control::Panel1);
 }
 BENCHMARK(FormatSwitch);
 

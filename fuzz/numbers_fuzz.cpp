@@ -17,11 +17,11 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "fuzz/shown_number_checks.h"
 #include "geo/distance.h"
 #include "geo/error.h"
 #include "geo/locator.h"
 #include "geo/number_text.h"
+#include "tests/support/shown_number_checks.h"
 
 namespace {
 
@@ -89,12 +89,15 @@ void CheckArbitraryPositions(FuzzedDataProvider& input) {
 // Positions as the fields give them: latitudes to 90 and longitudes to 180
 // degrees, through the window's degree factor.
 void CheckUsualPositions(FuzzedDataProvider& input) {
-  auto radians = [&](double max_degrees) {
-    return input.ConsumeFloatingPointInRange(-max_degrees, max_degrees) *
-           tessaly::kRadiansPerDegree;
+  auto degrees = [&](double max_degrees) {
+    return input.ConsumeFloatingPointInRange(-max_degrees, max_degrees);
   };
-  const double lat1 = radians(90.0), lon1 = radians(180.0);
-  const double lat2 = radians(90.0), lon2 = radians(180.0);
+  const tessaly::SignedPosition from{degrees(90.0), degrees(180.0)};
+  const tessaly::SignedPosition to{degrees(90.0), degrees(180.0)};
+  const double lat1 = from.Lat * tessaly::kRadiansPerDegree;
+  const double lon1 = from.Lon * tessaly::kRadiansPerDegree;
+  const double lat2 = to.Lat * tessaly::kRadiansPerDegree;
+  const double lon2 = to.Lon * tessaly::kRadiansPerDegree;
   const double km = tessaly::EllipsoidDistance(lat1, lon1, lat2, lon2);
   Require(std::isfinite(km) && km >= 0.0 && km <= kHalfMeridianKm + kAndoyerErrorKm,
           "a distance is finite and at most half a meridian");
@@ -106,7 +109,7 @@ void CheckUsualPositions(FuzzedDataProvider& input) {
   const tessaly::Headings headings = tessaly::SphereHeadings(lat1, lon1, lat2, lon2);
   CheckHeadings(headings);
   // The distance command takes both at once, from shared sines and cosines.
-  const tessaly::Path path = tessaly::MeasurePath(lat1, lon1, lat2, lon2);
+  const tessaly::Path path = tessaly::MeasurePath(from, to);
   Require(path.Kilometres == km && path.Directions.Forward == headings.Forward &&
               path.Directions.Reverse == headings.Reverse,
           "the path measured at once is the distance and the headings measured apart");

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <numbers>
 
 namespace tessaly {
 
@@ -35,5 +36,14 @@ std::int32_t WholeDegrees(double x);
 std::int32_t WholeMinutes(double x);
 std::int32_t RoundedSeconds(double x);  // rounded half up, never carried
 DmsAngle SplitDegrees(double x);
+
+// Degrees to radians and back for geometry: the map's projection, its lines
+// and the sun. The distance and headings keep their own factor (distance.h).
+constexpr double Radians(double degrees) {
+  return degrees * (std::numbers::pi / 180.0);
+}
+constexpr double Degrees(double radians) {
+  return radians * (180.0 / std::numbers::pi);
+}
 
 }  // namespace tessaly

@@ -36,9 +36,9 @@ double ClampedCosine(double x) {
 // those of sin and cos).
 struct SineCosine {
   SineCosine() = default;
-  explicit SineCosine(double angle) { ::sincos(angle, &sin, &cos); }
-  double sin = 0.0;
-  double cos = 0.0;
+  explicit SineCosine(double angle) { ::sincos(angle, &Sin, &Cos); }
+  double Sin = 0.0;
+  double Cos = 0.0;
 };
 
 // The half sum of the latitudes and the half differences of the latitudes
@@ -47,19 +47,19 @@ struct SineCosine {
 // longitude step from them too (lat1 = F - G, lat2 = F + G, the step 2L).
 struct HalfAngles {
   HalfAngles(double lat1, double lon1, double lat2, double lon2)
-      : f((lat2 + lat1) * kHalf), g((lat2 - lat1) * kHalf), l((lon2 - lon1) * kHalf) {}
-  SineCosine f;
-  SineCosine g;
-  SineCosine l;
+      : F((lat2 + lat1) * kHalf), G((lat2 - lat1) * kHalf), L((lon2 - lon1) * kHalf) {}
+  SineCosine F;
+  SineCosine G;
+  SineCosine L;
 };
 
 double AndoyerDistance(const HalfAngles& half) {
-  const double sin2_f = Squared(half.f.sin);
-  const double cos2_f = Squared(half.f.cos);
-  const double sin2_g = Squared(half.g.sin);
-  const double cos2_g = Squared(half.g.cos);
-  const double sin2_l = Squared(half.l.sin);
-  const double cos2_l = Squared(half.l.cos);
+  const double sin2_f = Squared(half.F.Sin);
+  const double cos2_f = Squared(half.F.Cos);
+  const double sin2_g = Squared(half.G.Sin);
+  const double cos2_g = Squared(half.G.Cos);
+  const double sin2_l = Squared(half.L.Sin);
+  const double cos2_l = Squared(half.L.Cos);
 
   const double s = sin2_g * cos2_l + cos2_f * sin2_l;
   const double c = cos2_g * cos2_l + sin2_f * sin2_l;
@@ -83,7 +83,7 @@ double AndoyerDistance(const HalfAngles& half) {
 // of the longitude step; due north reads 360, not 0.
 double Heading(const SineCosine& from, const SineCosine& to, const SineCosine& central_angle,
                double sin_longitude_step) {
-  const double cosine = (to.sin - central_angle.cos * from.sin) / (central_angle.sin * from.cos);
+  const double cosine = (to.Sin - central_angle.Cos * from.Sin) / (central_angle.Sin * from.Cos);
   const double degrees = std::acos(ClampedCosine(cosine)) * kDegreesPerRadian;
   return sin_longitude_step > 0 ? degrees : kFullCircleDegrees - degrees;
 }
@@ -91,25 +91,25 @@ double Heading(const SineCosine& from, const SineCosine& to, const SineCosine& c
 Headings HeadingsFrom(const HalfAngles& half) {
   const auto [f, g, l] = half;
   SineCosine from;  // lat1 = F - G
-  from.sin = f.sin * g.cos - f.cos * g.sin;
-  from.cos = f.cos * g.cos + f.sin * g.sin;
+  from.Sin = f.Sin * g.Cos - f.Cos * g.Sin;
+  from.Cos = f.Cos * g.Cos + f.Sin * g.Sin;
   SineCosine to;  // lat2 = F + G
-  to.sin = f.sin * g.cos + f.cos * g.sin;
-  to.cos = f.cos * g.cos - f.sin * g.sin;
+  to.Sin = f.Sin * g.Cos + f.Cos * g.Sin;
+  to.Cos = f.Cos * g.Cos - f.Sin * g.Sin;
   SineCosine step;  // lon2 - lon1 = 2L
-  step.sin = 2 * l.sin * l.cos;
-  step.cos = l.cos * l.cos - l.sin * l.sin;
+  step.Sin = 2 * l.Sin * l.Cos;
+  step.Cos = l.Cos * l.Cos - l.Sin * l.Sin;
   // The headings need only the central angle's cosine and sine, not the angle:
   // no arc cosine, and the sine as the square root of (1 - cos)(1 + cos),
   // which keeps its precision for close positions. At the antipode the sine
   // is 0, and the headings' quotients 0/0 count as -1, as any other that is
   // not a number.
   SineCosine central_angle;
-  central_angle.cos = ClampedCosine(from.sin * to.sin + from.cos * to.cos * step.cos);
-  central_angle.sin = std::sqrt((1 - central_angle.cos) * (1 + central_angle.cos));
+  central_angle.Cos = ClampedCosine(from.Sin * to.Sin + from.Cos * to.Cos * step.Cos);
+  central_angle.Sin = std::sqrt((1 - central_angle.Cos) * (1 + central_angle.Cos));
   // The step back is the negated step, and the sine is odd: its sign is the
   // opposite.
-  return {Heading(from, to, central_angle, step.sin), Heading(to, from, central_angle, -step.sin)};
+  return {Heading(from, to, central_angle, step.Sin), Heading(to, from, central_angle, -step.Sin)};
 }
 
 // There is no direction from a position to itself; the formulas would divide
@@ -129,7 +129,9 @@ Headings SphereHeadings(double lat1, double lon1, double lat2, double lon2) {
   return HeadingsFrom(HalfAngles(lat1, lon1, lat2, lon2));
 }
 
-Path MeasurePath(double lat1, double lon1, double lat2, double lon2) {
+Path MeasurePath(const SignedPosition& from, const SignedPosition& to) {
+  const double lat1 = from.Lat * kRadiansPerDegree, lon1 = from.Lon * kRadiansPerDegree;
+  const double lat2 = to.Lat * kRadiansPerDegree, lon2 = to.Lon * kRadiansPerDegree;
   const HalfAngles half(lat1, lon1, lat2, lon2);
   return {AndoyerDistance(half),
           Coincide(lat1, lon1, lat2, lon2) ? Headings{} : HeadingsFrom(half)};

@@ -2,9 +2,12 @@
 // Distance on the ellipsoid and headings on the sphere between two positions.
 #pragma once
 
+#include "geo/location.h"
+
 namespace tessaly {
 
-// The window's degree-radian factors; deliberately not pi/180.
+// The distance's own degree-radian factors, as the window has always
+// measured with them; deliberately not pi/180 (geometry uses Radians()).
 inline constexpr double kDegreesPerRadian = 57.29578;
 inline constexpr double kRadiansPerDegree = 1.0 / kDegreesPerRadian;
 
@@ -22,6 +25,7 @@ double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2);
 struct Headings {
   double Forward = 0.0;  // degrees, 0 to 360; due north reads 360
   double Reverse = 0.0;
+  friend bool operator==(const Headings&, const Headings&) = default;
 };
 
 // Initial headings on the sphere from position 1 to 2 and back. Coinciding
@@ -29,11 +33,13 @@ struct Headings {
 Headings SphereHeadings(double lat1, double lon1, double lat2, double lon2);
 
 // Both at once, sharing the sines and cosines they have in common: what the
-// distance command shows. Arguments as for EllipsoidDistance.
+// distance command shows. Positions in decimal degrees, north and east
+// positive, turned into radians by kRadiansPerDegree.
 struct Path {
   double Kilometres = 0.0;
   Headings Directions;  // forward and reverse headings
+  friend bool operator==(const Path&, const Path&) = default;
 };
-Path MeasurePath(double lat1, double lon1, double lat2, double lon2);
+Path MeasurePath(const SignedPosition& from, const SignedPosition& to);
 
 }  // namespace tessaly

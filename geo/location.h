@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The state of one location, how its hemispheres are told, and the tables
-// the locator and the key filter share.
+// The state of one location and how its hemispheres are told.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "geo/angles.h"
 
@@ -40,14 +38,16 @@ inline bool IsWest(int longitude_index) {
   return longitude_index == kWest;
 }
 
+// The one sign rule: magnitudes in decimal degrees signed by the item indexes
+// of the hemisphere groups. A sign the magnitudes already carry is flipped
+// too, as the fields give it.
+inline SignedPosition SignedByHemispheres(double lat, double lon, int latitude_index,
+                                          int longitude_index) {
+  return {IsSouth(latitude_index) ? -lat : lat, IsWest(longitude_index) ? -lon : lon};
+}
+
 // Every number and locator a command writes begins with one; readings skip
 // leading ones.
 inline constexpr char kBlank = ' ';
-
-inline constexpr std::string_view kLocatorLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-// The characters a coordinate field accepts; the first ten are also the
-// locator's square digits.
-inline constexpr std::string_view kAllowedKeys{"0123456789\b.", 12};
-inline constexpr std::string_view kSquareDigits = kAllowedKeys.substr(0, 10);
 
 }  // namespace tessaly

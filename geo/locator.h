@@ -16,6 +16,11 @@ namespace tessaly {
 
 inline constexpr std::string_view kLocatorErrorText = " Error!";
 
+// The field and sub-square letters are taken by index from these, the
+// square digits from those.
+inline constexpr std::string_view kLocatorLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+inline constexpr std::string_view kSquareDigits = "0123456789";
+
 // One cell: its indexes, longitude first at each level.
 struct LocatorCell {
   std::int32_t FieldLon = 0, FieldLat = 0;            // 0 to 17

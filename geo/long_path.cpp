@@ -59,9 +59,14 @@ double GreatEllipseCircumferenceKm(double lat1, double lon1, double lat2, double
   return EllipseCircumference(a, semi_minor);
 }
 
-double LongPathDistanceKm(double lat1, double lon1, double lat2, double lon2) {
-  return GreatEllipseCircumferenceKm(lat1, lon1, lat2, lon2) -
-         EllipsoidDistance(lat1, lon1, lat2, lon2);
+Path MeasureLongPath(const SignedPosition& from, const SignedPosition& to, const Path& short_path) {
+  // In the short path's own radians, so that the two add up to the ellipse.
+  const double circumference =
+      GreatEllipseCircumferenceKm(from.Lat * kRadiansPerDegree, from.Lon * kRadiansPerDegree,
+                                  to.Lat * kRadiansPerDegree, to.Lon * kRadiansPerDegree);
+  return {circumference - short_path.Kilometres,
+          {LongPathHeading(short_path.Directions.Forward),
+           LongPathHeading(short_path.Directions.Reverse)}};
 }
 
 }  // namespace tessaly

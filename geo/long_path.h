@@ -3,6 +3,9 @@
 // along the same great circle as the short path.
 #pragma once
 
+#include "geo/distance.h"
+#include "geo/location.h"
+
 namespace tessaly {
 
 // The heading the other way: short_path_heading + 180, in degrees from 0 up
@@ -17,11 +20,12 @@ double LongPathHeading(double short_path_heading);
 // and give the meridian's.
 double GreatEllipseCircumferenceKm(double lat1, double lon1, double lat2, double lon2);
 
-// The long path's length in kilometres: the great ellipse's circumference
-// less the short path, EllipsoidDistance. The great ellipse is the ellipsoid's
-// closed counterpart of the great circle (a geodesic round the ellipsoid does
-// not close on itself) and differs from the geodesic by far less than
-// Andoyer's approximation does.
-double LongPathDistanceKm(double lat1, double lon1, double lat2, double lon2);
+// The long path between the positions the short path was measured between
+// (MeasurePath, decimal degrees): both headings turned round, and as its
+// length the great ellipse's circumference less the short path. The great
+// ellipse is the ellipsoid's closed counterpart of the great circle (a
+// geodesic round the ellipsoid does not close on itself) and differs from
+// the geodesic by far less than Andoyer's approximation does.
+Path MeasureLongPath(const SignedPosition& from, const SignedPosition& to, const Path& short_path);
 
 }  // namespace tessaly

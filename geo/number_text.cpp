@@ -41,19 +41,19 @@ struct FixedDigits {
     const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                        std::chars_format::fixed, decimals);
     text.resize(static_cast<std::size_t>(written.ptr - text.data()));
-    whole = text.find('.');
-    digits = text.erase(whole, 1);
+    Whole = text.find('.');
+    Digits = text.erase(Whole, 1);
   }
-  std::string digits;
-  std::size_t whole = 0;
+  std::string Digits;
+  std::size_t Whole = 0;
 };
 
 // How many leading digits the text keeps: at most 7 decimals and at most 10
 // significant digits. 0 when every digit is zero.
 std::size_t KeptDigits(const FixedDigits& fixed) {
-  const std::size_t first_nonzero = fixed.digits.find_first_not_of('0');
+  const std::size_t first_nonzero = fixed.Digits.find_first_not_of('0');
   if (first_nonzero == std::string::npos) return 0;
-  return std::min(fixed.whole + kDegreeDecimals, first_nonzero + kDegreeSignificantDigits);
+  return std::min(fixed.Whole + kDegreeDecimals, first_nonzero + kDegreeSignificantDigits);
 }
 
 void ThrowUnlessFinite(double value) {
@@ -96,8 +96,8 @@ std::string DecimalDegreeText(double degrees) {
   // digit to decide by.
   FixedDigits fixed(magnitude, std::max(ExactDecimals(magnitude), kDegreeDecimals + 1));
   const std::size_t kept = KeptDigits(fixed);
-  std::string& digits = fixed.digits;
-  std::size_t whole_digits = fixed.whole;
+  std::string& digits = fixed.Digits;
+  std::size_t whole_digits = fixed.Whole;
   if (kept == 0) return " 0.0000000";
 
   const bool round_up = digits[kept] >= '5';

@@ -38,7 +38,7 @@ constexpr std::string_view kReadOnlyReason = "File is read-only";
 
 // One step of the save failed; SaveHomeFile adds the path.
 struct SaveStepFailed {
-  std::string reason;
+  std::string Reason;
 };
 
 [[noreturn]] void FailWith(int error) {
@@ -175,7 +175,7 @@ void SaveHomeFile(const std::string& path, std::string_view contents) {
     CreateDirectories(fs::path(path).parent_path());
     SaveFileInPlace(LinkTarget(path), contents);
   } catch (const SaveStepFailed& failure) {
-    throw TessalyError("Cannot save the home file " + path + ": " + failure.reason);
+    throw TessalyError("Cannot save the home file " + path + ": " + failure.Reason);
   }
 }
 

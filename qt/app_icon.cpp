@@ -36,7 +36,7 @@ std::vector<int> ResourceIconSizes() {
 // the icon is made: offscreen, and on desktops that show the launcher's icon,
 // never; the 128 and 256 pixel PNGs alone would cost a fifth of the start's
 // work.
-class ResourceIconEngine : public QIconEngine {
+class TResourceIconEngine : public QIconEngine {
  public:
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
     const std::vector<int>& sizes = Sizes();
@@ -61,7 +61,7 @@ class ResourceIconEngine : public QIconEngine {
     return sizes;
   }
 
-  QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+  QIconEngine* clone() const override { return new TResourceIconEngine(*this); }
   QString key() const override { return QStringLiteral("tessaly-resource-icon"); }
 
  private:
@@ -81,7 +81,7 @@ QPixmap AppIcon() {
 }
 
 QIcon AppIconAllSizes() {
-  return QIcon(new ResourceIconEngine);
+  return QIcon(new TResourceIconEngine);
 }
 
 }  // namespace tessaly

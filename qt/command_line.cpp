@@ -61,24 +61,24 @@ CommandLine ReadCommandLine(int& argc, char** argv) {
 
   CommandLine command_line;
   if (!parser.parse(arguments)) {
-    command_line.action = CommandLine::Action::Reject;
-    command_line.text = parser.errorText();
+    command_line.Action = CommandLine::Action::Reject;
+    command_line.Text = parser.errorText();
   } else if (!parser.positionalArguments().isEmpty()) {
-    command_line.action = CommandLine::Action::Reject;
-    command_line.text =
+    command_line.Action = CommandLine::Action::Reject;
+    command_line.Text =
         QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
   } else if (parser.isSet(help)) {
-    command_line.action = CommandLine::Action::ShowHelp;
+    command_line.Action = CommandLine::Action::ShowHelp;
     // The usage line names the program from the application's arguments.
     // This object needs no display; the program ends after the help.
     const QCoreApplication usage_names_the_program(argc, argv);
-    command_line.text = parser.helpText();
+    command_line.Text = parser.helpText();
   } else if (parser.isSet(version)) {
-    command_line.action = CommandLine::Action::ShowVersion;
-    command_line.text =
+    command_line.Action = CommandLine::Action::ShowVersion;
+    command_line.Text =
         QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() + '\n';
   }
-  command_line.platform_chosen = parser.isSet(QStringLiteral("platform"));
+  command_line.PlatformChosen = parser.isSet(QStringLiteral("platform"));
   return command_line;
 }
 

@@ -9,11 +9,11 @@ namespace tessaly {
 
 struct CommandLine {
   enum class Action { Start, ShowHelp, ShowVersion, Reject };
-  Action action = Action::Start;
+  Action Action = Action::Start;
   // The help, the version line, or (Reject) what is wrong, one line.
-  QString text;
+  QString Text;
   // -platform was given: a failed start then says what the platform reported.
-  bool platform_chosen = false;
+  bool PlatformChosen = false;
 };
 
 // Accepts Qt's standard options (-platform, -style, ...) and leaves them in

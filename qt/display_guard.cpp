@@ -11,13 +11,13 @@ namespace tessaly {
 namespace {
 
 struct HeldMessage {
-  QtMsgType type;
-  QString text;
+  QtMsgType Type;
+  QString Text;
   // Where it came from; Qt's contexts point at static texts.
-  const char* file;
-  int line;
-  const char* function;
-  const char* category;
+  const char* File;
+  int Line;
+  const char* Function;
+  const char* Category;
 };
 
 // A message handler is a plain function: its state lives here, for the one
@@ -27,8 +27,8 @@ std::vector<HeldMessage> held_messages;
 bool explain_failure = false;
 
 void PassOn(const HeldMessage& message) {
-  const QMessageLogContext context(message.file, message.line, message.function, message.category);
-  previous_handler(message.type, context, message.text);
+  const QMessageLogContext context(message.File, message.Line, message.Function, message.Category);
+  previous_handler(message.Type, context, message.Text);
 }
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {

@@ -15,13 +15,11 @@
 #include "geo/distance.h"
 #include "geo/projected_outlines.h"
 #include "qt/latin1.h"
-#include "qt/map_legend.h"
 
 namespace tessaly {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kRadiansPerTrueDegree = kPi / 180.0;
 
 // The sphere the map's distances are measured on: the ellipsoid's mean
 // radius (2a + b) / 3, 6371.0 km, the sphere closest to it on average. The
@@ -88,13 +86,13 @@ const std::vector<std::vector<UnitVector>>& Graticule() {
     for (int lon = -180; lon < 180; lon += kGraticuleStepDegrees) {
       std::vector<UnitVector>& meridian = made.emplace_back();
       for (int lat = -90; lat <= 90; lat += kGraticulePointStepDegrees) {
-        meridian.push_back(ToUnitVector(lat * kRadiansPerTrueDegree, lon * kRadiansPerTrueDegree));
+        meridian.push_back(ToUnitVector(Radians(lat), Radians(lon)));
       }
     }
     for (int lat = -90 + kGraticuleStepDegrees; lat < 90; lat += kGraticuleStepDegrees) {
       std::vector<UnitVector>& parallel = made.emplace_back();
       for (int lon = -180; lon <= 180; lon += kGraticulePointStepDegrees) {
-        parallel.push_back(ToUnitVector(lat * kRadiansPerTrueDegree, lon * kRadiansPerTrueDegree));
+        parallel.push_back(ToUnitVector(Radians(lat), Radians(lon)));
       }
     }
     return made;
@@ -112,7 +110,7 @@ class MapDrawing {
         content_(content),
         coastline_(coastline),
         legend_(MapLegend(content, !coastline.Rings.empty())),
-        projection_(content.Home.Lat * kRadiansPerDegree, content.Home.Lon * kRadiansPerDegree) {
+        projection_(Radians(content.Home.Lat), Radians(content.Home.Lon)) {
     painter_.setFont(LabelFont(painter_, kLabelPixels));
     const QFontMetricsF metrics(painter_.font());
     line_height_ = metrics.height() + kLegendLineSpacing;
@@ -156,7 +154,7 @@ class MapDrawing {
 
   // Clockwise from north, as headings run.
   QPointF AtHeading(double degrees, double distance) const {
-    const double angle = degrees * kRadiansPerTrueDegree;
+    const double angle = Radians(degrees);
     return {centre_.x() + distance * std::sin(angle), centre_.y() - distance * std::cos(angle)};
   }
 
@@ -187,7 +185,7 @@ class MapDrawing {
   }
 
   void DrawRings() {
-    const double spacing_km = RingSpacingKm(content_.DistanceFactor);
+    const double spacing_km = RingSpacingKm(content_.Unit);
     painter_.setFont(LabelFont(painter_, kSmallLabelPixels));
     painter_.setBrush(Qt::NoBrush);
     QPen pen(kRingColour, kRingWidth, Qt::DashLine);
@@ -195,7 +193,7 @@ class MapDrawing {
       const double radius = radius_ * ring * spacing_km / kAntipodalDistanceKm;
       painter_.setPen(pen);
       painter_.drawEllipse(centre_, radius, radius);
-      const long shown = std::lround(ring * spacing_km * content_.DistanceFactor);
+      const long shown = std::lround(ring * spacing_km * DistanceFactor(content_.Unit));
       painter_.setPen(kRingColour);
       painter_.drawText(QPointF(centre_.x() + kLabelGap, centre_.y() - radius - kLabelGap),
                         QString::number(shown));
@@ -221,7 +219,7 @@ class MapDrawing {
       const QString label = QString::number(heading) + QChar(0xB0);
       // Out along the heading by the label's half extent in that direction,
       // so that the box just clears the tick.
-      const double angle = heading * kRadiansPerTrueDegree;
+      const double angle = Radians(heading);
       const double width = metrics.horizontalAdvance(label), height = metrics.height();
       const double half_extent =
           std::abs(std::sin(angle)) * width / 2 + std::abs(std::cos(angle)) * height / 2;
@@ -234,8 +232,8 @@ class MapDrawing {
 
   void DrawPaths() {
     const MapDestination& destination = *content_.Destination;
-    const PlanePoint point = projection_.Project(destination.Position.Lat * kRadiansPerDegree,
-                                                 destination.Position.Lon * kRadiansPerDegree);
+    const PlanePoint point =
+        projection_.Project(Radians(destination.Position.Lat), Radians(destination.Position.Lon));
     const double reach = std::hypot(point.X, point.Y);
     const QPointF marker = OnScreen(point);
     if (reach > 0.0) {

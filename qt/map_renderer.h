@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "geo/coastline.h"
-#include "geo/map_content.h"
+#include "window/map_view.h"
 
 class QPainter;
 

@@ -14,8 +14,8 @@
 
 #include "qt/latin1.h"
 #include "qt/map_coastline.h"
-#include "qt/map_legend.h"
 #include "qt/map_renderer.h"
+#include "qt/menu_actions.h"
 
 namespace tessaly {
 namespace {
@@ -25,9 +25,9 @@ constexpr QSize kSmallestSize(320, 360);
 const char kImageSuffix[] = "png";
 
 // Paints the map over its whole area, on every paint.
-class MapCanvas : public QWidget {
+class TMapCanvas : public QWidget {
  public:
-  MapCanvas(const MapContent& content, const Coastline& coastline, QWidget* parent)
+  TMapCanvas(const MapContent& content, const Coastline& coastline, QWidget* parent)
       : QWidget(parent), content_(content), coastline_(coastline) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
@@ -51,23 +51,17 @@ TMapWindow::TMapWindow(QWidget* parent)
   resize(kInitialSize);
   setMinimumSize(kSmallestSize);
 
-  canvas_ = new MapCanvas(content_, coastline_, this);
+  canvas_ = new TMapCanvas(content_, coastline_, this);
   canvas_->setAccessibleName(QStringLiteral("Great-circle map"));
   setCentralWidget(canvas_);
   SetContent(content_);
 
-  auto* save = new QAction(QStringLiteral("&Save as Image..."), this);
-  save->setShortcut(QKeySequence::Save);
-  connect(save, &QAction::triggered, this, &TMapWindow::SaveImage);
-  auto* close = new QAction(QStringLiteral("&Close"), this);
-  close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
-  connect(close, &QAction::triggered, this, &QWidget::close);
-
   menuBar()->setNativeMenuBar(false);
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("&Map"));
-  menu->addAction(save);
-  menu->addSeparator();
-  menu->addAction(close);
+  QMenu* menu = AddMenu(*menuBar(), Menu::Map);
+  QAction* save = AddMenuAction(*menu, MenuItem::SaveMapImage);
+  connect(save, &QAction::triggered, this, &TMapWindow::SaveImage);
+  QAction* close = AddMenuAction(*menu, MenuItem::CloseMap);
+  connect(close, &QAction::triggered, this, &QWidget::close);
   // The same two commands on a right click in the map.
   canvas_->setContextMenuPolicy(Qt::ActionsContextMenu);
   canvas_->addAction(save);

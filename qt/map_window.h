@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "geo/coastline.h"
-#include "geo/map_content.h"
+#include "window/map_view.h"
 
 namespace tessaly {
 

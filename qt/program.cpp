@@ -50,20 +50,20 @@ int RunTessaly(int argc, char** argv, const std::function<void(QWidget& window)>
   QApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
 
   const tessaly::CommandLine command_line = tessaly::ReadCommandLine(argc, argv);
-  switch (command_line.action) {
+  switch (command_line.Action) {
     case tessaly::CommandLine::Action::Start: break;
     case tessaly::CommandLine::Action::ShowHelp:
     case tessaly::CommandLine::Action::ShowVersion:
-      std::fputs(qPrintable(command_line.text), stdout);
+      std::fputs(qPrintable(command_line.Text), stdout);
       return EXIT_SUCCESS;
     case tessaly::CommandLine::Action::Reject:
       std::fprintf(stderr, "tessaly: %s\nTry 'tessaly --help' for more information.\n",
-                   qPrintable(command_line.text));
+                   qPrintable(command_line.Text));
       return kExitBadCommandLine;
   }
 
   // Here the display is opened, or Qt gives up.
-  std::optional<tessaly::DisplayGuard> display_guard(std::in_place, command_line.platform_chosen);
+  std::optional<tessaly::DisplayGuard> display_guard(std::in_place, command_line.PlatformChosen);
   TApplication application(argc, argv);
   display_guard.reset();
   // Wayland's app id: the desktop finds the launcher and its icon by it.

@@ -18,55 +18,21 @@
 
 #include "qt/about_win.h"
 #include "qt/accessible_interfaces.h"
-#include "qt/accessible_names.h"
 #include "qt/field_style.h"
 #include "qt/latin1.h"
 #include "qt/map_window.h"
+#include "qt/menu_actions.h"
 #include "qt/qt_widgets.h"
 #include "qt/qt_window_widgets.h"
+#include "window/accessible_names.h"
 #include "window/error_display.h"
 
 namespace tessaly {
 
-struct MenuEntry {
-  MenuItem item;
-  std::string_view text;
-  char mnemonic;     // the letter that chooses the item, underlined
-  Qt::Key shortcut;  // Qt::Key_unknown: none
-  bool checkable;    // shows the state its command toggles
-};
-
 namespace {
 
-// The mnemonics are letters of the texts, which keep their words.
-constexpr char kMainMenuMnemonic = 'M';
-constexpr MenuEntry kMainItems[] = {
-    {MenuItem::Exit, kMenuExit, 'x', Qt::Key_unknown, false},
-    {MenuItem::SaveHome, kMenuSaveHome, 'S', Qt::Key_unknown, false},
-    {MenuItem::RecallHome, kMenuRecallHome, 'R', Qt::Key_unknown, false},
-    {MenuItem::About, kMenuAbout, 'A', Qt::Key_unknown, false},
-};
-// Function keys: no field types them and none of the window's keys is one;
-// a Ctrl combination would clear a grid field's location first.
-constexpr char kViewMenuMnemonic = 'V';
-constexpr MenuEntry kViewItems[] = {
-    {MenuItem::HomeDecimal, kMenuHomeDecimal, 'H', Qt::Key_F2, true},
-    {MenuItem::DestinationDecimal, kMenuDestinationDecimal, 'D', Qt::Key_F3, true},
-    {MenuItem::Kilometres, kMenuKilometres, 'k', Qt::Key_F4, true},
-};
 // Opens the menu bar, as on most desktops.
 constexpr Qt::Key kMenuBarKey = Qt::Key_F10;
-// View's last item opens the map; it runs none of the window's handlers.
-constexpr std::string_view kMenuGreatCircleMap = "Great-circle map";
-constexpr char kMapMnemonic = 'G';
-constexpr Qt::Key kMapKey = Qt::Key_F6;
-
-// `text` with the mnemonic marker before the first `letter`.
-QString WithMnemonic(std::string_view text, char letter) {
-  const std::size_t at = text.find(letter);
-  if (at == std::string_view::npos) throw std::logic_error("no mnemonic letter in a menu text");
-  return FromLatin1(text.substr(0, at)) + QLatin1Char('&') + FromLatin1(text.substr(at));
-}
 
 }  // namespace
 
@@ -105,12 +71,7 @@ void TQtWindow::BuildMenu() {
   // Drawn inside the window on every desktop, so the client area sits right
   // below it.
   menuBar()->setNativeMenuBar(false);
-  AddMenu(kMainMenuTitle, kMainMenuMnemonic, kMainItems);
-  QMenu* view = AddMenu(kViewMenuTitle, kViewMenuMnemonic, kViewItems);
-  view->addSeparator();
-  QAction* map = view->addAction(WithMnemonic(kMenuGreatCircleMap, kMapMnemonic));
-  map->setShortcut(kMapKey);
-  connect(map, &QAction::triggered, this, &TQtWindow::OpenMap);
+  for (Menu menu : {Menu::Main, Menu::View}) AddMenu(menu);
 
   auto* open_menu_bar = new QAction(this);
   open_menu_bar->setShortcut(kMenuBarKey);
@@ -119,18 +80,20 @@ void TQtWindow::BuildMenu() {
   addAction(open_menu_bar);
 }
 
-QMenu* TQtWindow::AddMenu(std::string_view title, char mnemonic,
-                          std::span<const MenuEntry> entries) {
-  QMenu* menu = menuBar()->addMenu(WithMnemonic(title, mnemonic));
-  for (const MenuEntry& entry : entries) {
-    QAction* action = menu->addAction(WithMnemonic(entry.text, entry.mnemonic));
-    if (entry.shortcut != Qt::Key_unknown) action->setShortcut(entry.shortcut);
-    action->setCheckable(entry.checkable);
-    connect(action, &QAction::triggered, this,
-            [this, item = entry.item] { Run([&] { tessaly_.OnMenu(item); }); });
-    widgets_->menu[entry.item] = action;
+void TQtWindow::AddMenu(Menu which) {
+  QMenu* menu = tessaly::AddMenu(*menuBar(), which);
+  for (const MenuEntry& entry : MenuEntries()) {
+    if (entry.In != which) continue;
+    QAction* action = AddMenuAction(*menu, entry.Item);
+    if (entry.Item == MenuItem::GreatCircleMap) {
+      // The map is the adapter's: it runs none of the window's handlers.
+      connect(action, &QAction::triggered, this, &TQtWindow::OpenMap);
+    } else {
+      connect(action, &QAction::triggered, this,
+              [this, item = entry.Item] { Run([&] { tessaly_.OnMenu(item); }); });
+    }
+    widgets_->MenuActions[entry.Item] = action;
   }
-  return menu;
 }
 
 void TQtWindow::BuildControls() {
@@ -139,32 +102,32 @@ void TQtWindow::BuildControls() {
   client->setFixedSize(kClientWidth, kClientHeight);
   client->setToolTip(FromLatin1(kWindowHint));
   setCentralWidget(client);
-  widgets_->controls[Control::Window] = client;
-  widgets_->owners[client] = Control::Window;
+  widgets_->Controls[Control::Window] = client;
+  widgets_->Owners[client] = Control::Window;
 
   for (const ControlLayout& row : WindowLayout()) {
     QWidget* widget = AddControl(row);
-    widget->setObjectName(FromLatin1(ControlName(row.control)));
-    if (row.point_size != kDefaultPointSize) widget->setFont(ControlFont(row.point_size));
-    if (!row.hint.empty()) widget->setToolTip(FromLatin1(row.hint));
-    if (!row.hint_shown) widgets_->hintless.insert(widget);
+    widget->setObjectName(FromLatin1(ControlName(row.Id)));
+    if (row.PointSize != kDefaultPointSize) widget->setFont(ControlFont(row.PointSize));
+    if (!row.Hint.empty()) widget->setToolTip(FromLatin1(row.Hint));
+    if (!row.HintShown) widgets_->Hintless.insert(widget);
     const std::string name = AccessibleName(row);
     if (!name.empty()) widget->setAccessibleName(FromLatin1(name));
-    widgets_->controls[row.control] = widget;
-    widgets_->owners[widget] = row.control;
+    widgets_->Controls[row.Id] = widget;
+    widgets_->Owners[widget] = row.Id;
   }
   for (const ControlLayout& row : WindowLayout()) {
-    if (const std::optional<Control> field = FieldLabelledBy(row.control)) {
-      static_cast<QLabel*>(Widget(row.control))->setBuddy(Widget(*field));
+    if (const std::optional<Control> field = FieldLabelledBy(row.Id)) {
+      static_cast<QLabel*>(Widget(row.Id))->setBuddy(Widget(*field));
     }
   }
   // The initially active control.
-  widgets_->controls.at(Control::Button3)->setFocus();
+  widgets_->Controls.at(Control::Button3)->setFocus();
 }
 
 QWidget* TQtWindow::AddControl(const ControlLayout& row) {
-  QWidget* parent = widgets_->controls.at(row.parent);
-  switch (row.kind) {
+  QWidget* parent = widgets_->Controls.at(row.Parent);
+  switch (row.Category) {
     case ControlKind::Panel: return AddPanel(row, parent);
     case ControlKind::Label: return AddLabel(row, parent);
     case ControlKind::Edit:
@@ -177,62 +140,62 @@ QWidget* TQtWindow::AddControl(const ControlLayout& row) {
 
 QWidget* TQtWindow::AddPanel(const ControlLayout& row, QWidget* parent) {
   auto* panel = new TBevelPanel(parent);
-  panel->setGeometry(row.left, row.top, row.width, row.height);
+  panel->setGeometry(row.Left, row.Top, row.Width, row.Height);
   return panel;
 }
 
 // Labels size themselves to their caption.
 QWidget* TQtWindow::AddLabel(const ControlLayout& row, QWidget* parent) {
-  auto* label = new QLabel(FromLatin1(row.text), parent);
+  auto* label = new QLabel(FromLatin1(row.Text), parent);
   label->setTextFormat(Qt::PlainText);
-  label->move(row.left, row.top);
+  label->move(row.Left, row.Top);
   label->adjustSize();
   return label;
 }
 
 QWidget* TQtWindow::AddEdit(const ControlLayout& row, QWidget* parent) {
   QLineEdit* edit =
-      row.kind == ControlKind::ReadOnlyEdit ? new TResultField(parent) : new QLineEdit(parent);
+      row.Category == ControlKind::ReadOnlyEdit ? new TResultField(parent) : new QLineEdit(parent);
   edit->setStyle(&FieldStyle());
-  edit->setText(FromLatin1(row.text));
-  edit->setGeometry(row.left, row.top, row.width, row.height);
-  if (IsCoordinateField(row.control)) {
+  edit->setText(FromLatin1(row.Text));
+  edit->setGeometry(row.Left, row.Top, row.Width, row.Height);
+  if (IsCoordinateField(row.Id)) {
     // Every character must come as a key press, past the field's key
     // filter: no composed input, no dropped text.
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     edit->setAcceptDrops(false);
   }
-  widgets_->texts_seen[row.control] = edit->text();
+  widgets_->TextsSeen[row.Id] = edit->text();
   connect(edit, &QLineEdit::textChanged, this,
-          [this, control = row.control] { OnUserTextChanged(control); });
+          [this, control = row.Id] { OnUserTextChanged(control); });
   return edit;
 }
 
 // Both items belong to the group's control, and take its hint setting.
 QWidget* TQtWindow::AddRadioGroup(const ControlLayout& row, QWidget* parent) {
   auto* group =
-      new TRadioGroup(FromLatin1(row.text.substr(0, 1)), FromLatin1(row.text.substr(1, 1)), parent);
-  group->setGeometry(row.left, row.top, row.width, row.height);
+      new TRadioGroup(FromLatin1(row.Text.substr(0, 1)), FromLatin1(row.Text.substr(1, 1)), parent);
+  group->setGeometry(row.Left, row.Top, row.Width, row.Height);
   group->setStyle(&FieldStyle());
   for (int index : {0, 1}) {
     QRadioButton* item = group->Item(index);
     item->setStyle(&FieldStyle());
-    item->setAccessibleName(FromLatin1(HemisphereItemName(row.text.substr(index, 1))));
-    widgets_->owners[item] = row.control;
-    if (!row.hint_shown) widgets_->hintless.insert(item);
+    item->setAccessibleName(FromLatin1(HemisphereItemName(row.Text.substr(index, 1))));
+    widgets_->Owners[item] = row.Id;
+    if (!row.HintShown) widgets_->Hintless.insert(item);
   }
-  widgets_->radio_groups[row.control] = group;
+  widgets_->RadioGroups[row.Id] = group;
   return group;
 }
 
 QWidget* TQtWindow::AddButton(const ControlLayout& row, QWidget* parent) {
-  auto* button = new QPushButton(FromLatin1(row.text), parent);
-  button->setGeometry(row.left, row.top, row.width, row.height);
+  auto* button = new QPushButton(FromLatin1(row.Text), parent);
+  button->setGeometry(row.Left, row.Top, row.Width, row.Height);
   // Enter presses the focused button only; no button is the default.
   button->setAutoDefault(false);
   button->setDefault(false);
   connect(button, &QPushButton::clicked, this,
-          [this, control = row.control] { Run([&] { tessaly_.OnClick(control); }); });
+          [this, control = row.Id] { Run([&] { tessaly_.OnClick(control); }); });
   return button;
 }
 
@@ -240,7 +203,7 @@ void TQtWindow::BuildTabOrder() {
   std::vector<QWidget*> chain;
   for (Control control : TabOrder()) {
     if (IsRadioGroup(control)) {
-      const TRadioGroup* group = widgets_->radio_groups.at(control);
+      const TRadioGroup* group = widgets_->RadioGroups.at(control);
       chain.push_back(group->Item(0));
       chain.push_back(group->Item(1));
     } else {
@@ -261,21 +224,21 @@ void TQtWindow::CentreOnScreen() {
 }
 
 QWidget* TQtWindow::Widget(Control control) const {
-  return widgets_->controls.at(control);
+  return widgets_->Controls.at(control);
 }
 
 QAction* TQtWindow::MenuAction(MenuItem item) const {
-  return widgets_->menu.at(item);
+  return widgets_->MenuActions.at(item);
 }
 
 TAboutWin& TQtWindow::AboutBox() {
-  if (widgets_->about == nullptr) widgets_->about = new TAboutWin(this);
-  return *widgets_->about;
+  if (widgets_->About == nullptr) widgets_->About = new TAboutWin(this);
+  return *widgets_->About;
 }
 
 std::optional<Control> TQtWindow::ControlOf(const QWidget* widget) const {
-  const auto found = widgets_->owners.find(widget);
-  if (found == widgets_->owners.end()) return std::nullopt;
+  const auto found = widgets_->Owners.find(widget);
+  if (found == widgets_->Owners.end()) return std::nullopt;
   return found->second;
 }
 
@@ -299,10 +262,10 @@ void TQtWindow::SetText(Control control, const std::string& text) {
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     // Rewriting the same text would still move the caret.
     if (edit->text() == value) return;
-    ++widgets_->program_writes;
+    ++widgets_->ProgramWrites;
     edit->setText(value);
-    --widgets_->program_writes;
-    widgets_->texts_seen[control] = value;
+    --widgets_->ProgramWrites;
+    widgets_->TextsSeen[control] = value;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     if (label->text() == value) return;
     label->setText(value);
@@ -319,28 +282,28 @@ void TQtWindow::SetText(Control control, const std::string& text) {
 }
 
 void TQtWindow::OnUserTextChanged(Control control) {
-  if (widgets_->program_writes > 0) return;
+  if (widgets_->ProgramWrites > 0) return;
   // QLineEdit also signals a selection typed over with the text it held.
   const QString text = static_cast<QLineEdit*>(Widget(control))->text();
-  QString& seen = widgets_->texts_seen[control];
+  QString& seen = widgets_->TextsSeen[control];
   if (text == seen) return;
   seen = text;
   Run([&] { tessaly_.OnTextChanged(control); });
 }
 
 int TQtWindow::GetItemIndex(Control radio_group) const {
-  return widgets_->radio_groups.at(radio_group)->ItemIndex();
+  return widgets_->RadioGroups.at(radio_group)->ItemIndex();
 }
 
 void TQtWindow::SetItemIndex(Control radio_group, int index) {
-  widgets_->radio_groups.at(radio_group)->SetItemIndex(ClampItemIndex(index));
+  widgets_->RadioGroups.at(radio_group)->SetItemIndex(ClampItemIndex(index));
 }
 
 void TQtWindow::SetVisible(Control control, bool visible) {
   QWidget* widget = Widget(control);
   // A hidden field is not left by the user: the focus Qt moves off it runs
   // no leave check, neither there nor in the next field it passes through.
-  if (!visible && widget->hasFocus()) widgets_->focused.reset();
+  if (!visible && widget->hasFocus()) widgets_->Focused.reset();
   widget->setVisible(visible);
 }
 
@@ -351,9 +314,9 @@ void TQtWindow::SetWidth(Control control, int pixels) {
 
 void TQtWindow::SetFocus(Control control) {
   QWidget* target =
-      IsRadioGroup(control) ? widgets_->radio_groups.at(control)->FocusItem() : Widget(control);
+      IsRadioGroup(control) ? widgets_->RadioGroups.at(control)->FocusItem() : Widget(control);
   // The program moves the focus; the user leaves no field.
-  widgets_->focused = control;
+  widgets_->Focused = control;
   target->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->end(/*mark=*/false);
 }
@@ -363,27 +326,27 @@ std::optional<Control> TQtWindow::FocusedControl() const {
 }
 
 void TQtWindow::ShowViewState() {
-  for (const auto& [item, action] : widgets_->menu) {
+  for (const auto& [item, action] : widgets_->MenuActions) {
     if (action->isCheckable()) action->setChecked(tessaly_.IsChecked(item));
   }
   const QString distance_name =
       FromLatin1(DistanceFieldName(tessaly_.IsChecked(MenuItem::Kilometres)));
   QWidget* distance = Widget(Control::Edit16);
   if (distance->accessibleName() != distance_name) distance->setAccessibleName(distance_name);
-  if (widgets_->map != nullptr && widgets_->map->isVisible()) {
+  if (widgets_->Map != nullptr && widgets_->Map->isVisible()) {
     // Fields that give no position leave the map as it was.
     if (const std::optional<MapContent> content = tessaly_.MapView()) {
-      widgets_->map->SetContent(*content);
+      widgets_->Map->SetContent(*content);
     }
   }
 }
 
 void TQtWindow::OpenMap() {
-  if (widgets_->map == nullptr) widgets_->map = new TMapWindow(this);
-  widgets_->map->show();
+  if (widgets_->Map == nullptr) widgets_->Map = new TMapWindow(this);
+  widgets_->Map->show();
   ShowViewState();
-  widgets_->map->raise();
-  widgets_->map->activateWindow();
+  widgets_->Map->raise();
+  widgets_->Map->activateWindow();
 }
 
 void TQtWindow::ShowAboutBox() {

@@ -16,6 +16,7 @@
 
 #include "window/error_display.h"
 #include "window/layout.h"
+#include "window/menu.h"
 #include "window/tessaly.h"
 #include "window/window_operations.h"
 
@@ -28,7 +29,6 @@ namespace tessaly {
 
 class TAboutWin;
 class TMapWindow;
-struct MenuEntry;
 
 // Shows one error, already worded as the box shows it. The program's own
 // display opens a message box; tests and the scenario runner record instead.
@@ -74,7 +74,7 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   struct Widgets;
 
   void BuildMenu();
-  QMenu* AddMenu(std::string_view title, char mnemonic, std::span<const MenuEntry> entries);
+  void AddMenu(Menu which);
   void BuildControls();
   QWidget* AddControl(const ControlLayout& row);
   // One builder a kind of control; each returns the control's widget.

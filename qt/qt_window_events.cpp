@@ -33,7 +33,7 @@ bool TQtWindow::eventFilter(QObject* watched, QEvent* event) {
       return RouteDoubleClick(widget, static_cast<QMouseEvent*>(event));
     case QEvent::ToolTip:
       // Over these controls no hint shows, not even their parent's.
-      if (!widgets_->hintless.contains(widget)) return false;
+      if (!widgets_->Hintless.contains(widget)) return false;
       QToolTip::hideText();
       event->accept();
       return true;
@@ -80,7 +80,7 @@ bool TQtWindow::RouteKeyPress(QWidget* receiver, const QKeyEvent* event) {
 void TQtWindow::RouteFocusIn(QWidget* widget) {
   const std::optional<Control> control = ControlOf(widget);
   if (!control) return;
-  const std::optional<Control> left = std::exchange(widgets_->focused, control);
+  const std::optional<Control> left = std::exchange(widgets_->Focused, control);
   if (!left || *left == *control || !IsCoordinateField(*left)) return;
   Run([&] { tessaly_.OnFocusLeft(*left); });
 }
@@ -92,11 +92,11 @@ void TQtWindow::RouteMouseButton(QWidget* widget, const QMouseEvent* event) {
   // itself counts.
   if (!control || !(IsEdit(*control) || IsLabel(*control))) return;
   if (event->type() == QEvent::MouseButtonPress) {
-    widgets_->pressed = widget;
+    widgets_->Pressed = widget;
     return;
   }
-  if (widgets_->pressed != widget) return;
-  widgets_->pressed = nullptr;
+  if (widgets_->Pressed != widget) return;
+  widgets_->Pressed = nullptr;
   // A click is a press and a release inside the control.
   if (!widget->rect().contains(event->position().toPoint())) return;
   Run([&] { tessaly_.OnClick(*control); });

@@ -2,7 +2,6 @@
 // Which handler runs for which user event. The per-field and per-location
 // handlers are found by the control's role and side; the comments name the
 // bindings they stand for.
-#include "geo/distance.h"
 #include "window/tessaly.h"
 
 namespace tessaly {
@@ -31,7 +30,7 @@ char TTessaly1::OnKeyTyped(Control focused, char key) {
 
 // Edit1Exit .. Edit13Exit.
 void TTessaly1::OnFocusLeft(Control control) {
-  if (IsCoordinateField(control)) CheckCoordinateField(control);
+  if (IsCoordinateField(control)) Panel(SideOf(control)).CheckField(control);
 }
 
 void TTessaly1::OnClick(Control control) {
@@ -59,14 +58,13 @@ void TTessaly1::OnDoubleClick(Control control) {
   if (control == Control::Window) return FormDblClick();
   // Panel1DblClick, Panel2DblClick.
   for (Side side : kSides) {
-    if (control == ControlsOf(side).Frame) return SwitchFormat(side);
+    if (control == ControlsOf(side).Frame) return Panel(side).SwitchFormat();
   }
 }
 
-// Whoever changes the Home longitude minutes, the Home longitude degrees are
-// checked again: Edit5's change runs Edit4Exit.
+// Edit5's change runs Edit4Exit: the Home panel's rule.
 void TTessaly1::OnTextChanged(Control control) {
-  if (control == Control::Edit5) CheckCoordinateField(Control::Edit4);
+  if (IsCoordinateField(control)) Panel(SideOf(control)).OnTextChanged(control);
 }
 
 void TTessaly1::OnMenu(MenuItem item) {
@@ -77,17 +75,18 @@ void TTessaly1::OnMenu(MenuItem item) {
     case MenuItem::About: return About1Click();
     // The View items run what the mouse runs: Panel1DblClick, Panel2DblClick
     // and Label24Click.
-    case MenuItem::HomeDecimal: return SwitchFormat(Side::Home);
-    case MenuItem::DestinationDecimal: return SwitchFormat(Side::Destination);
+    case MenuItem::HomeDecimal: return home_.SwitchFormat();
+    case MenuItem::DestinationDecimal: return destination_.SwitchFormat();
     case MenuItem::Kilometres: return Label24Click();
+    default: return;
   }
 }
 
 bool TTessaly1::IsChecked(MenuItem item) const {
   switch (item) {
-    case MenuItem::HomeDecimal: return Home.DecimalFormat;
-    case MenuItem::DestinationDecimal: return Destination.DecimalFormat;
-    case MenuItem::Kilometres: return DistanceFactor == kKilometresPerKilometre;
+    case MenuItem::HomeDecimal: return home_.DecimalFormat();
+    case MenuItem::DestinationDecimal: return destination_.DecimalFormat();
+    case MenuItem::Kilometres: return results_.Unit() == DistanceUnit::Kilometres;
     default: return false;
   }
 }

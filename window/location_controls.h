@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "window/controls.h"
 
@@ -44,9 +45,21 @@ inline Side SideOf(Control field) {
 }
 
 // Degree, minute, second fields in reading order: latitude, then longitude.
-inline std::array<Control, 6> CoordinateFields(const LocationControls& c) {
+constexpr std::array<Control, 6> CoordinateFields(const LocationControls& c) {
   return {c.LatDegrees, c.LatMinutes, c.LatSeconds, c.LonDegrees, c.LonMinutes, c.LonSeconds};
 }
+
+// Both locations' coordinate fields, Home's first.
+inline constexpr std::array<Control, 12> kCoordinateFieldsOfBoth = [] {
+  std::array<Control, 12> both{};
+  const auto home = CoordinateFields(kHomeControls);
+  const auto destination = CoordinateFields(kDestinationControls);
+  for (std::size_t i = 0; i < home.size(); ++i) {
+    both[i] = home[i];
+    both[i + home.size()] = destination[i];
+  }
+  return both;
+}();
 
 // The widths of the degree fields in each layout, in pixels.
 inline constexpr int kDmsLatitudeDegreesWidth = 25;

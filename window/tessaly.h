@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window without its toolkit: the state both locations share and the
-// handlers of every user event. A handler reaches the screen only through
-// WindowOperations, so it runs the same on the Qt window and on a test
-// screen.
+// The main window without its toolkit: the two location panels, the results
+// and the handlers of every user event. A handler reaches the screen only
+// through WindowOperations, so it runs the same on the Qt window and on a
+// test screen.
 //
 // How input reaches the display: the adapter turns a user event into one of
 // the On... calls below (the event table); the table picks the handler by the
 // control and, for per-field and per-location handlers, by the field's role
-// and side; the handler reads field texts, computes with geo/, and writes the
-// results back through WindowOperations, whose text changes come back here as
-// OnTextChanged.
+// and side; the handler reads field texts through the panels, computes with
+// geo/, and writes the results back through them, whose text changes come
+// back here as OnTextChanged.
 #pragma once
 
 #include <cstdint>
@@ -18,10 +18,12 @@
 #include <string_view>
 
 #include "geo/location.h"
-#include "geo/map_content.h"
 #include "home/home_file.h"
 #include "window/controls.h"
-#include "window/location_controls.h"
+#include "window/location_panel.h"
+#include "window/map_view.h"
+#include "window/menu.h"
+#include "window/results.h"
 #include "window/version.h"
 #include "window/window_operations.h"
 
@@ -32,18 +34,6 @@ using KeyCode = std::uint16_t;
 inline constexpr KeyCode kKeyEnter = 13;
 inline constexpr KeyCode kKeyControl = 17;
 inline constexpr KeyCode kKeyDelete = 46;
-
-// Main's items, then View's: each View item runs a mouse command from the
-// keyboard and shows the state it toggles as a check mark.
-enum class MenuItem {
-  Exit,
-  SaveHome,
-  RecallHome,
-  About,
-  HomeDecimal,
-  DestinationDecimal,
-  Kilometres,
-};
 
 inline constexpr std::string_view kWindowCaption = "   Tessaly  V" TESSALY_VERSION;
 inline constexpr std::string_view kApplicationTitle = "Tessaly";
@@ -66,16 +56,21 @@ class TTessaly1 {
   void OnClick(Control control);
   void OnDoubleClick(Control control);
   void OnTextChanged(Control control);
+  // The main window's menu items; the others are the adapter's.
   void OnMenu(MenuItem item);
+
   // Whether a View item shows its check mark: the state its handler toggles,
-  // however it last changed. Main's items have none.
+  // however it last changed. Other items have none.
   bool IsChecked(MenuItem item) const;
 
-  // State shared by the handlers.
-  Location Home;
-  Location Destination;
-  double DistanceFactor = 0.0;
-  std::string HomeFilePath;
+  // What the great-circle map shows now: the last path the distance command
+  // measured, while its results are still shown; else Home alone, where its
+  // fields put it. Nothing while those fields give no position (decimal
+  // degrees that are no number). Reads the fields and changes nothing.
+  std::optional<MapContent> MapView() const;
+
+ private:
+  LocationPanel& Panel(Side side) { return side == Side::Home ? home_ : destination_; }
 
   // The window's own handlers, by the names of their bindings.
   void FormCreate();
@@ -98,37 +93,12 @@ class TTessaly1 {
   // "Calc. Lat/Lon": returns whether the grid field held a locator (if not,
   // it now shows " Error!").
   bool CalcLatLon(Side side);
-  void SwitchFormat(Side side);
   void ClearLocation(Side side);
-
-  // What the great-circle map shows now: the last path the distance command
-  // measured, while its results are still shown; else Home alone, where its
-  // fields put it. Nothing while those fields give no position (decimal
-  // degrees that are no number). Reads the fields and changes nothing.
-  std::optional<MapContent> MapView() const;
 
   // The handlers of every coordinate field: EditNKeyPress, EditNExit and
   // EditNClick.
   char FilterKey(char key) const;
-  void CheckCoordinateField(Control field);
   void ClickCoordinateField(Control field);
-
- private:
-  Location& Record(Side side) { return side == Side::Home ? Home : Destination; }
-
-  // Format switch: the conversions each way, and the layout alone.
-  void ShowDecimalDegrees(Side side, const DmsAngle& lat, const DmsAngle& lon);
-  void ConvertToDms(Side side);
-  void ShowFormatLayout(Side side, bool decimal);
-  // Sets the flag to the other value and runs the switch, which toggles it
-  // back and converts the fields: the location ends in `decimal` format.
-  void ApplyFormat(Side side, bool decimal);
-
-  // Distance: DistanceFactor and the caption that names its unit.
-  void SetDistanceUnit(double factor);
-  // The position a location's fields show, in signed decimal degrees, read
-  // as "Calc. Grid" reads them but without storing anything or failing.
-  std::optional<SignedPosition> ShownPosition(Side side) const;
 
   // Home commands.
   void RecallDefaultHome();
@@ -139,14 +109,10 @@ class TTessaly1 {
 
   WindowOperations& window_;
   std::string home_directory_;
-  // The distance command's last measurement as the map draws it: both
-  // positions, the texts it wrote and the unit they are in.
-  struct MeasuredPath {
-    SignedPosition Home;
-    MapDestination Destination;
-    double DistanceFactor;
-  };
-  std::optional<MeasuredPath> measured_path_;
+  std::string home_file_path_;
+  LocationPanel home_;
+  LocationPanel destination_;
+  Results results_;
 };
 
 }  // namespace tessaly

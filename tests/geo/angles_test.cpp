@@ -17,8 +17,8 @@ constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
 
 struct SplitCase {
-  double degrees;
-  DmsAngle expected;
+  double Degrees;
+  DmsAngle Expected;
 };
 
 TEST(SplitDegrees, TruncatesMinutesRoundsSecondsAndCarriesNothing) {
@@ -31,11 +31,11 @@ TEST(SplitDegrees, TruncatesMinutesRoundsSecondsAndCarriesNothing) {
       {38.5, {38, 30, 0}},      {78.6375, {78, 38, 15}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.degrees);
-    EXPECT_EQ(SplitDegrees(c.degrees), c.expected);
-    EXPECT_EQ(WholeDegrees(c.degrees), c.expected.Degrees);
-    EXPECT_EQ(WholeMinutes(c.degrees), c.expected.Minutes);
-    EXPECT_EQ(RoundedSeconds(c.degrees), c.expected.Seconds);
+    SCOPED_TRACE(c.Degrees);
+    EXPECT_EQ(SplitDegrees(c.Degrees), c.Expected);
+    EXPECT_EQ(WholeDegrees(c.Degrees), c.Expected.Degrees);
+    EXPECT_EQ(WholeMinutes(c.Degrees), c.Expected.Minutes);
+    EXPECT_EQ(RoundedSeconds(c.Degrees), c.Expected.Seconds);
   }
 }
 
@@ -51,8 +51,8 @@ TEST(DmsToDegrees, AddsMinutesThenSecondsToTheDegrees) {
 
 TEST(Truncate, GoesTowardZeroInsideTheThirtyTwoBitRange) {
   const struct {
-    double value;
-    std::int32_t expected;
+    double Value;
+    std::int32_t Expected;
   } cases[] = {
       {2.7, 2},
       {-2.7, -2},
@@ -62,8 +62,8 @@ TEST(Truncate, GoesTowardZeroInsideTheThirtyTwoBitRange) {
       {-2147483648.0, kIntMin},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.value);
-    EXPECT_EQ(Truncate(c.value), c.expected);
+    SCOPED_TRACE(c.Value);
+    EXPECT_EQ(Truncate(c.Value), c.Expected);
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "geo/angles.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -13,15 +15,11 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kTolerance = 1e-9;  // disc radii: 2 cm on the ground
 
-double Radians(double degrees) {
-  return degrees * kPi / 180.0;
-}
-
 struct Case {
-  const char* name;
-  double centre_lat, centre_lon;  // degrees
-  double azimuth;                 // degrees, clockwise from north
-  double distance;                // central angle, degrees
+  const char* Name;
+  double CentreLat, CentreLon;  // degrees
+  double Azimuth;               // degrees, clockwise from north
+  double Distance;              // central angle, degrees
 };
 
 // The point at `distance` along `azimuth` from the centre (the direct
@@ -41,23 +39,23 @@ TEST(AzimuthalEquidistant, PutsEachPointAtItsHeadingAndDistance) {
       {"beside the south pole", -89.5, 40.0, 200.0, 120.0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const double lat0 = Radians(c.centre_lat), lon0 = Radians(c.centre_lon);
-    const double azimuth = Radians(c.azimuth), delta = Radians(c.distance);
+    SCOPED_TRACE(c.Name);
+    const double lat0 = Radians(c.CentreLat), lon0 = Radians(c.CentreLon);
+    const double azimuth = Radians(c.Azimuth), delta = Radians(c.Distance);
     const double lat = std::asin(std::sin(lat0) * std::cos(delta) +
                                  std::cos(lat0) * std::sin(delta) * std::cos(azimuth));
     const double lon = lon0 + std::atan2(std::sin(azimuth) * std::sin(delta) * std::cos(lat0),
                                          std::cos(delta) - std::sin(lat0) * std::sin(lat));
     const PlanePoint point = AzimuthalEquidistant(lat0, lon0).Project(lat, lon);
-    EXPECT_NEAR(point.X, c.distance / 180.0 * std::sin(azimuth), kTolerance);
-    EXPECT_NEAR(point.Y, c.distance / 180.0 * std::cos(azimuth), kTolerance);
+    EXPECT_NEAR(point.X, c.Distance / 180.0 * std::sin(azimuth), kTolerance);
+    EXPECT_NEAR(point.Y, c.Distance / 180.0 * std::cos(azimuth), kTolerance);
   }
 }
 
 struct Fixed {
-  const char* name;
-  double centre_lat, centre_lon, lat, lon;  // degrees
-  PlanePoint expected;
+  const char* Name;
+  double CentreLat, CentreLon, Lat, Lon;  // degrees
+  PlanePoint Expected;
 };
 
 // At the north pole the centre's meridian runs down, as it does just south of
@@ -71,11 +69,11 @@ TEST(AzimuthalEquidistant, TurnsAMapCentredOnAPoleLikeItsNeighbours) {
       {"south pole: 90 E", -90.0, 0.0, 0.0, 90.0, {0.5, 0.0}},
   };
   for (const Fixed& c : cases) {
-    SCOPED_TRACE(c.name);
-    const PlanePoint point = AzimuthalEquidistant(Radians(c.centre_lat), Radians(c.centre_lon))
-                                 .Project(Radians(c.lat), Radians(c.lon));
-    EXPECT_NEAR(point.X, c.expected.X, kTolerance);
-    EXPECT_NEAR(point.Y, c.expected.Y, kTolerance);
+    SCOPED_TRACE(c.Name);
+    const PlanePoint point = AzimuthalEquidistant(Radians(c.CentreLat), Radians(c.CentreLon))
+                                 .Project(Radians(c.Lat), Radians(c.Lon));
+    EXPECT_NEAR(point.X, c.Expected.X, kTolerance);
+    EXPECT_NEAR(point.Y, c.Expected.Y, kTolerance);
   }
 }
 

@@ -20,23 +20,28 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 struct Dms {
-  std::int32_t degrees, minutes, seconds;
-  bool south_or_west;
+  std::int32_t Degrees, Minutes, Seconds;
+  bool SouthOrWest;
 };
 
 // As the distance command reads a position: decimal degrees, the window's
 // radian factor, then the hemisphere's sign.
 double Radians(const Dms& angle) {
   const double radians =
-      DmsToDegrees(angle.degrees, angle.minutes, angle.seconds) * kRadiansPerDegree;
-  return angle.south_or_west ? -radians : radians;
+      DmsToDegrees(angle.Degrees, angle.Minutes, angle.Seconds) * kRadiansPerDegree;
+  return angle.SouthOrWest ? -radians : radians;
 }
 
 constexpr bool N = false, S = true, E = false, W = true;
 
 struct Position {
-  double lat, lon;
+  double Lat, Lon;
 };
+
+// A position in radians as MeasurePath takes it, in decimal degrees.
+SignedPosition InDegrees(const Position& p) {
+  return {p.Lat / kRadiansPerDegree, p.Lon / kRadiansPerDegree};
+}
 
 TEST(DistanceAndHeadings, AreZeroForCoincidingPositions) {
   const Position cases[] = {
@@ -49,9 +54,9 @@ TEST(DistanceAndHeadings, AreZeroForCoincidingPositions) {
       {-1e-300, 5e-324},
   };
   for (const auto& p : cases) {
-    SCOPED_TRACE(std::to_string(p.lat) + " " + std::to_string(p.lon));
-    EXPECT_EQ(EllipsoidDistance(p.lat, p.lon, p.lat, p.lon), 0.0);
-    const Headings headings = SphereHeadings(p.lat, p.lon, p.lat, p.lon);
+    SCOPED_TRACE(std::to_string(p.Lat) + " " + std::to_string(p.Lon));
+    EXPECT_EQ(EllipsoidDistance(p.Lat, p.Lon, p.Lat, p.Lon), 0.0);
+    const Headings headings = SphereHeadings(p.Lat, p.Lon, p.Lat, p.Lon);
     EXPECT_EQ(OneDecimalText(headings.Forward) + "  : " + OneDecimalText(headings.Reverse),
               " 0.0  :  0.0");
   }
@@ -64,9 +69,9 @@ TEST(DistanceAndHeadings, AreZeroForCoincidingPositions) {
 // numbers; as the distance command measures them.
 TEST(MeasurePath, GiveTheHalfMeridianAndHeadingsInRangeBetweenAntipodes) {
   const struct {
-    const char* name;
-    Position from, to;
-    const char* km;
+    const char* Name;
+    Position From, To;
+    const char* Km;
   } cases[] = {
       {"pole to pole", {Radians({90, 0, 0, N}), 0}, {Radians({90, 0, 0, S}), 0}, " 20003.9"},
       {"pole to pole across 180",
@@ -90,12 +95,12 @@ TEST(MeasurePath, GiveTheHalfMeridianAndHeadingsInRangeBetweenAntipodes) {
       {"a second short on the equator", {0, 0}, {0, Radians({179, 59, 59, E})}, " 20037.5"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
     for (const bool reversed : {false, true}) {
-      const Position& a = reversed ? c.to : c.from;
-      const Position& b = reversed ? c.from : c.to;
-      const Path path = MeasurePath(a.lat, a.lon, b.lat, b.lon);
-      EXPECT_EQ(OneDecimalText(path.Kilometres), c.km);
+      const Position& a = reversed ? c.To : c.From;
+      const Position& b = reversed ? c.From : c.To;
+      const Path path = MeasurePath(InDegrees(a), InDegrees(b));
+      EXPECT_EQ(OneDecimalText(path.Kilometres), c.Km);
       const Headings& headings = path.Directions;
       EXPECT_GE(headings.Forward, 0.0);
       EXPECT_LE(headings.Forward, 360.0);
@@ -110,16 +115,18 @@ TEST(MeasurePath, GiveTheHalfMeridianAndHeadingsInRangeBetweenAntipodes) {
 // cosine.
 TEST(DistanceAndHeadings, StayFiniteAndInRangeNearTheDegenerateCases) {
   std::mt19937_64 random(20240611);
-  std::uniform_real_distribution<double> latitude(-kPi / 2, kPi / 2);
-  std::uniform_real_distribution<double> longitude(-kPi, kPi);
-  std::uniform_int_distribution<int> tiny_exponent(-323, -5);
+  std::uniform_real_distribution<double> latitude(-90, 90);
+  std::uniform_real_distribution<double> longitude(-180, 180);
+  std::uniform_int_distribution<int> tiny_exponent(-321, -5);
   std::uniform_int_distribution<int> sign(0, 1);
   auto hair = [&] { return (sign(random) ? 1 : -1) * std::pow(10.0, tiny_exponent(random)); };
   for (int i = 0; i < 20000; ++i) {
-    const double lat1 = latitude(random), lon1 = longitude(random);
+    const SignedPosition from{latitude(random), longitude(random)};
     const bool antipodal = i % 2 == 1;
-    const double lat2 = (antipodal ? -lat1 : lat1) + (i % 3 == 0 ? 0.0 : hair());
-    const double lon2 = (antipodal ? lon1 + kPi : lon1) + (i % 5 == 0 ? 0.0 : hair());
+    const SignedPosition to{(antipodal ? -from.Lat : from.Lat) + (i % 3 == 0 ? 0.0 : hair()),
+                            (antipodal ? from.Lon + 180 : from.Lon) + (i % 5 == 0 ? 0.0 : hair())};
+    const double lat1 = from.Lat * kRadiansPerDegree, lon1 = from.Lon * kRadiansPerDegree;
+    const double lat2 = to.Lat * kRadiansPerDegree, lon2 = to.Lon * kRadiansPerDegree;
     const double km = EllipsoidDistance(lat1, lon1, lat2, lon2);
     const Headings headings = SphereHeadings(lat1, lon1, lat2, lon2);
     ASSERT_TRUE(std::isfinite(km)) << lat1 << " " << lon1 << " " << lat2 << " " << lon2;
@@ -130,7 +137,7 @@ TEST(DistanceAndHeadings, StayFiniteAndInRangeNearTheDegenerateCases) {
     ASSERT_GE(headings.Reverse, 0.0);
     ASSERT_LE(headings.Reverse, 360.0);
     // The command's shared computation gives the very same figures.
-    const Path path = MeasurePath(lat1, lon1, lat2, lon2);
+    const Path path = MeasurePath(from, to);
     ASSERT_EQ(path.Kilometres, km);
     ASSERT_EQ(path.Directions.Forward, headings.Forward);
     ASSERT_EQ(path.Directions.Reverse, headings.Reverse);
@@ -149,7 +156,7 @@ TEST(EllipsoidDistance, KeepsItsAccuracyForTinySeparations) {
   // Along the equator one radian is a, along a meridian there a(1 - 2f)
   // to first order in f.
   const struct {
-    double dlat, dlon, km_per_radian;
+    double Dlat, Dlon, KmPerRadian;
   } cases[] = {
       {0, 1e-6, kEquatorialRadiusKm},
       {0, 1e-160, kEquatorialRadiusKm},
@@ -157,9 +164,9 @@ TEST(EllipsoidDistance, KeepsItsAccuracyForTinySeparations) {
       {1e-160, 0, kEquatorialRadiusKm * (1 - 2 * kFlattening)},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.dlat + c.dlon);
-    const double expected = (c.dlat + c.dlon) * c.km_per_radian;
-    EXPECT_NEAR(EllipsoidDistance(0, 0, c.dlat, c.dlon), expected, expected * 1e-5);
+    SCOPED_TRACE(c.Dlat + c.Dlon);
+    const double expected = (c.Dlat + c.Dlon) * c.KmPerRadian;
+    EXPECT_NEAR(EllipsoidDistance(0, 0, c.Dlat, c.Dlon), expected, expected * 1e-5);
   }
 }
 

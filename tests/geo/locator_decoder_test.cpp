@@ -14,12 +14,12 @@ namespace tessaly {
 namespace {
 
 struct DecodeCase {
-  std::string text;
-  std::string locator;
-  DmsAngle lat;
-  std::int32_t lat_hemisphere;
-  DmsAngle lon;
-  std::int32_t lon_hemisphere;
+  std::string Text;
+  std::string Locator;
+  DmsAngle Lat;
+  std::int32_t LatHemisphere;
+  DmsAngle Lon;
+  std::int32_t LonHemisphere;
 };
 
 TEST(LocatorToLatLon, GivesTheCentreOfTheCell) {
@@ -42,14 +42,14 @@ TEST(LocatorToLatLon, GivesTheCentreOfTheCell) {
       {"II99lw", " II99lw", {0, 3, 45}, kSouth, {1, 2, 30}, kWest},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    const std::optional<DecodedLocator> decoded = LocatorToLatLon(c.text);
+    SCOPED_TRACE(c.Text);
+    const std::optional<DecodedLocator> decoded = LocatorToLatLon(c.Text);
     ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(LocatorText(decoded->Cell), c.locator);
-    EXPECT_EQ(decoded->Lat, c.lat);
-    EXPECT_EQ(decoded->LatHemisphere, c.lat_hemisphere);
-    EXPECT_EQ(decoded->Lon, c.lon);
-    EXPECT_EQ(decoded->LonHemisphere, c.lon_hemisphere);
+    EXPECT_EQ(LocatorText(decoded->Cell), c.Locator);
+    EXPECT_EQ(decoded->Lat, c.Lat);
+    EXPECT_EQ(decoded->LatHemisphere, c.LatHemisphere);
+    EXPECT_EQ(decoded->Lon, c.Lon);
+    EXPECT_EQ(decoded->LonHemisphere, c.LonHemisphere);
   }
 }
 
@@ -98,8 +98,8 @@ TEST(LocatorToLatLon, RejectsEverythingThatIsNotALocator) {
 
 // A decoded position as signed whole seconds, north and east positive.
 struct Seconds {
-  std::int64_t lat;
-  std::int64_t lon;
+  std::int64_t Lat;
+  std::int64_t Lon;
 };
 
 std::int64_t SignedSeconds(const DmsAngle& angle, bool negative) {
@@ -145,10 +145,10 @@ TEST(LocatorRoundTrip, EncodedFieldInputsDecodeToTheirCellAndBack) {
           const Seconds centre = DecodedSeconds(decoded);
           const std::int64_t lat = lat_degrees * 3600LL + lat_minutes * 60 + second;
           const std::int64_t lon = lon_degrees * 3600LL + minutes * 60 + second;
-          EXPECT_LE(std::abs((lat_hemisphere == kSouth ? -lat : lat) - centre.lat),
+          EXPECT_LE(std::abs((lat_hemisphere == kSouth ? -lat : lat) - centre.Lat),
                     kHalfCellLatSeconds)
               << locator;
-          EXPECT_LE(std::abs((lon_hemisphere == kWest ? -lon : lon) - centre.lon),
+          EXPECT_LE(std::abs((lon_hemisphere == kWest ? -lon : lon) - centre.Lon),
                     kHalfCellLonSeconds)
               << locator;
           ASSERT_EQ(Reencode(decoded), locator);

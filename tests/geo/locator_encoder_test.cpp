@@ -18,17 +18,17 @@ constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
 
 struct Position {
-  std::int32_t lat_d, lat_m, lat_s, lat_h, lon_d, lon_m, lon_s, lon_h;
+  std::int32_t LatD, LatM, LatS, LatH, LonD, LonM, LonS, LonH;
 };
 
 std::string Encode(const Position& p) {
-  return LatLonToLocator(p.lat_d, p.lat_m, p.lat_s, p.lat_h, p.lon_d, p.lon_m, p.lon_s, p.lon_h);
+  return LatLonToLocator(p.LatD, p.LatM, p.LatS, p.LatH, p.LonD, p.LonM, p.LonS, p.LonH);
 }
 
 struct EncodeCase {
-  const char* name;
-  Position position;
-  const char* expected;
+  const char* Name;
+  Position Input;
+  const char* Expected;
 };
 
 TEST(LatLonToLocator, EncodesKnownPlacesAndEdges) {
@@ -45,15 +45,15 @@ TEST(LatLonToLocator, EncodesKnownPlacesAndEdges) {
        " RR99xx"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Encode(c.position), c.expected);
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(Encode(c.Input), c.Expected);
   }
 }
 
 struct EquivalentCase {
-  const char* name;
-  Position given;
-  Position same_as;
+  const char* Name;
+  Position Given;
+  Position SameAs;
 };
 
 // 60 seconds, which the decimal split gives, and the plain limits are checked
@@ -79,10 +79,10 @@ TEST(LatLonToLocator, CarriesPartsOutOfRangeBeforeEncoding) {
        {89, 59, 59, kSouth, 0, 0, 0, kEast}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const std::string locator = Encode(c.given);
+    SCOPED_TRACE(c.Name);
+    const std::string locator = Encode(c.Given);
     EXPECT_TRUE(IsValidLocatorText(locator)) << locator;
-    EXPECT_EQ(locator, Encode(c.same_as));
+    EXPECT_EQ(locator, Encode(c.SameAs));
   }
 }
 
@@ -111,8 +111,8 @@ TEST(LatLonToLocator, ReportsAnErrorBeyondTheLimitsOrBelowZero) {
        " Error!"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Encode(c.position), c.expected);
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(Encode(c.Input), c.Expected);
   }
 }
 

@@ -9,7 +9,6 @@
 #include <GeographicLib/GeodesicLine.hpp>
 
 #include <cmath>
-#include <numbers>
 
 #include "geo/distance.h"
 
@@ -23,24 +22,20 @@ constexpr double kAllowedRelativeDifference = 0.001;
 constexpr double kShortestRoundKm = 40007.0, kLongestRoundKm = 40076.0;
 constexpr double kSearchStepKm = 1.0;
 
-double Radians(double degrees) {
-  return degrees * std::numbers::pi / 180.0;
-}
-
 struct Pair {
-  const char* name;
-  double lat1, lon1, lat2, lon2;  // degrees
+  const char* Name;
+  double Lat1, Lon1, Lat2, Lon2;  // degrees
 };
 
 // How far along the geodesic leaving (lat1, lon1) at `azimuth` it comes
 // closest to (lat2, lon2), searched between `from` and `to` metres.
 double ClosestApproachMetres(const GeographicLib::Geodesic& earth, const Pair& pair, double azimuth,
                              double from, double to) {
-  const GeographicLib::GeodesicLine line = earth.Line(pair.lat1, pair.lon1, azimuth);
+  const GeographicLib::GeodesicLine line = earth.Line(pair.Lat1, pair.Lon1, azimuth);
   auto miss = [&](double along) {
     double lat = 0.0, lon = 0.0, metres = 0.0;
     line.Position(along, lat, lon);
-    earth.Inverse(lat, lon, pair.lat2, pair.lon2, metres);
+    earth.Inverse(lat, lon, pair.Lat2, pair.Lon2, metres);
     return metres;
   };
   double best = from;
@@ -74,16 +69,16 @@ TEST(LongPath, IsTheGeodesicTheOtherWayRoundToWithinATenthOfAPercent) {
       {"most of the way round", 40.0, -75.0, -35.0, 100.0},
   };
   for (const Pair& pair : pairs) {
-    SCOPED_TRACE(pair.name);
+    SCOPED_TRACE(pair.Name);
     double short_metres = 0.0, azimuth = 0.0, back_azimuth = 0.0;
-    earth.Inverse(pair.lat1, pair.lon1, pair.lat2, pair.lon2, short_metres, azimuth, back_azimuth);
+    earth.Inverse(pair.Lat1, pair.Lon1, pair.Lat2, pair.Lon2, short_metres, azimuth, back_azimuth);
     const double expected_km =
         ClosestApproachMetres(earth, pair, azimuth + 180.0,
                               (kShortestRoundKm - kSearchStepKm) * kMetresPerKm - short_metres,
                               (kLongestRoundKm + kSearchStepKm) * kMetresPerKm - short_metres) /
         kMetresPerKm;
-    const double long_km = LongPathDistanceKm(Radians(pair.lat1), Radians(pair.lon1),
-                                              Radians(pair.lat2), Radians(pair.lon2));
+    const SignedPosition from{pair.Lat1, pair.Lon1}, to{pair.Lat2, pair.Lon2};
+    const double long_km = MeasureLongPath(from, to, MeasurePath(from, to)).Kilometres;
     EXPECT_NEAR(long_km, expected_km, kAllowedRelativeDifference * expected_km);
   }
 }

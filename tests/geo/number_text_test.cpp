@@ -19,8 +19,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(WholeNumberText, IsABlankThenTheSignedNumber) {
   const struct {
-    std::int64_t value;
-    const char* expected;
+    std::int64_t Value;
+    const char* Expected;
   } cases[] = {
       {38, " 38"},
       {0, " 0"},
@@ -28,12 +28,12 @@ TEST(WholeNumberText, IsABlankThenTheSignedNumber) {
       {179, " 179"},
       {std::numeric_limits<std::int64_t>::min(), " -9223372036854775808"},
   };
-  for (const auto& c : cases) EXPECT_EQ(WholeNumberText(c.value), c.expected);
+  for (const auto& c : cases) EXPECT_EQ(WholeNumberText(c.Value), c.Expected);
 }
 
 struct TextCase {
-  double value;
-  const char* expected;
+  double Value;
+  const char* Expected;
 };
 
 TEST(DecimalDegreeText, RoundsToSevenDecimalsAndTenDigitsHalvesAwayFromZero) {
@@ -69,8 +69,8 @@ TEST(DecimalDegreeText, RoundsToSevenDecimalsAndTenDigitsHalvesAwayFromZero) {
       {5e-324, " 0.0000000"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    EXPECT_EQ(DecimalDegreeText(c.value), c.expected);
+    SCOPED_TRACE(c.Expected);
+    EXPECT_EQ(DecimalDegreeText(c.Value), c.Expected);
   }
 }
 
@@ -90,8 +90,8 @@ TEST(OneDecimalText, RoundsToOneDecimalWithoutNegativeZero) {
       {90.0, " 90.0"},      {1e20, " 100000000000000000000.0"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    EXPECT_EQ(OneDecimalText(c.value), c.expected);
+    SCOPED_TRACE(c.Expected);
+    EXPECT_EQ(OneDecimalText(c.Value), c.Expected);
   }
 }
 

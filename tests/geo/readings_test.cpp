@@ -19,8 +19,8 @@ constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
 
 struct DecimalCase {
-  std::string text;
-  double expected;
+  std::string Text;
+  double Expected;
 };
 
 const DecimalCase kDecimalNumbers[] = {
@@ -50,8 +50,8 @@ const DecimalCase kDecimalNumbers[] = {
 
 TEST(ReadDecimal, AcceptsTheDecimalGrammar) {
   for (const auto& c : kDecimalNumbers) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadDecimal(c.text), c.expected);
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(ReadDecimal(c.Text), c.Expected);
   }
 }
 
@@ -75,8 +75,8 @@ TEST(ReadDecimal, RejectsEverythingElseNamingTheWholeText) {
 }
 
 struct WholeCase {
-  std::string text;
-  std::int32_t expected;
+  std::string Text;
+  std::int32_t Expected;
 };
 
 TEST(ReadWholeNumber, AcceptsSignedDigitsAfterLeadingBlanks) {
@@ -93,9 +93,9 @@ TEST(ReadWholeNumber, AcceptsSignedDigitsAfterLeadingBlanks) {
       {"+2147483647", kIntMax},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadWholeNumber(c.text), c.expected);
-    EXPECT_EQ(ReadWholeNumberOr(c.text, 99), c.expected);
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(ReadWholeNumber(c.Text), c.Expected);
+    EXPECT_EQ(ReadWholeNumberOr(c.Text, 99), c.Expected);
   }
 }
 

@@ -18,11 +18,11 @@ using Maybe = std::optional<std::string>;
 
 TEST(HomeDirectoryFromEnvironment, FollowsTheXdgRulesAndKeepsThePathBytes) {
   struct Case {
-    const char* name;
-    Maybe xdg_config_home;
-    Maybe home;
-    Maybe password_database_home;
-    std::string directory;
+    const char* Name;
+    Maybe XdgConfigHome;
+    Maybe Home;
+    Maybe PasswordDatabaseHome;
+    std::string Directory;
   };
   const std::vector<Case> kCases{
       {"XDG_CONFIG_HOME", "/xdg/config", "/home/ham", "/home/pw", "/xdg/config/Tessaly"},
@@ -41,12 +41,12 @@ TEST(HomeDirectoryFromEnvironment, FollowsTheXdgRulesAndKeepsThePathBytes) {
   for (const Case& c : kCases) {
     const AccountEnvironment environment{[&c](const char* name) -> Maybe {
                                            if (std::string(name) == "XDG_CONFIG_HOME")
-                                             return c.xdg_config_home;
-                                           if (std::string(name) == "HOME") return c.home;
+                                             return c.XdgConfigHome;
+                                           if (std::string(name) == "HOME") return c.Home;
                                            return std::nullopt;
                                          },
-                                         [&c] { return c.password_database_home; }};
-    EXPECT_EQ(HomeDirectoryFromEnvironment(environment), c.directory) << c.name;
+                                         [&c] { return c.PasswordDatabaseHome; }};
+    EXPECT_EQ(HomeDirectoryFromEnvironment(environment), c.Directory) << c.Name;
   }
 }
 

@@ -57,9 +57,9 @@ TEST(HomeFileText, TenNumbersWithCrLfBetweenThemInTessaly2Ini) {
 
 TEST(SplitHomeFileLines, FollowsTheRecallsLineRules) {
   struct Case {
-    const char* name;
-    std::string_view bytes;
-    HomeFileLines lines;
+    const char* Name;
+    std::string_view Bytes;
+    HomeFileLines Lines;
   };
   const std::vector<Case> kCases{
       {"CR LF", kStandardFile, kStandardLines},
@@ -93,14 +93,14 @@ TEST(SplitHomeFileLines, FollowsTheRecallsLineRules) {
        {std::string(1, '\0'), "5", "", "", "", "", "", "", "", ""}},
   };
   for (const Case& c : kCases) {
-    EXPECT_EQ(SplitHomeFileLines(c.bytes), c.lines) << c.name;
+    EXPECT_EQ(SplitHomeFileLines(c.Bytes), c.Lines) << c.Name;
   }
 }
 
 TEST(LineInteger, SignAndDigitsAsFarAsTheyGo) {
   struct Case {
-    const char* line;
-    std::int32_t value;
+    const char* Line;
+    std::int32_t Value;
   };
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -125,7 +125,7 @@ TEST(LineInteger, SignAndDigitsAsFarAsTheyGo) {
       {"-99999999999999999999", kMin},
   }};
   for (const Case& c : kCases) {
-    EXPECT_EQ(LineInteger(c.line), c.value) << "'" << c.line << "'";
+    EXPECT_EQ(LineInteger(c.Line), c.Value) << "'" << c.Line << "'";
   }
 }
 
@@ -178,9 +178,9 @@ TEST(LoadHomeFile, ReadsTheFirstBytesOfARegularFileAndNothingElse) {
   std::string huge_prefix(kStandardFile);
   huge_prefix.resize(kHomeFileReadLimitBytes, '\0');
   struct Case {
-    const char* name;
-    fs::path target;  // the home file is a link to it; none: the file itself is missing
-    std::string outcome;
+    const char* Name;
+    fs::path Target;  // the home file is a link to it; none: the file itself is missing
+    std::string Outcome;
   };
   const std::vector<Case> kCases{
       {"missing", {}, "nothing"},
@@ -194,8 +194,8 @@ TEST(LoadHomeFile, ReadsTheFirstBytesOfARegularFileAndNothingElse) {
   for (const Case& c : kCases) {
     const fs::path home_file = scratch.Path() / "tessaly2.ini";
     fs::remove(home_file);
-    if (!c.target.empty()) fs::create_symlink(c.target, home_file);
-    EXPECT_EQ(LoadOutcome(home_file), c.outcome) << c.name;
+    if (!c.Target.empty()) fs::create_symlink(c.Target, home_file);
+    EXPECT_EQ(LoadOutcome(home_file), c.Outcome) << c.Name;
   }
 }
 
@@ -222,10 +222,10 @@ std::string Mode(const fs::path& path) {
 
 TEST(SaveHomeFile, KeepsTheFilesPermissionsAndGivesANewOneThoseOfAnyNewFile) {
   struct Case {
-    const char* name;
-    std::optional<mode_t> before;  // nothing: no file yet
-    mode_t umask;
-    const char* after;
+    const char* Name;
+    std::optional<mode_t> Before;  // nothing: no file yet
+    mode_t Umask;
+    const char* After;
   };
   const std::array<Case, 4> kCases{{
       {"new file, umask 022", std::nullopt, 022, "0644"},
@@ -236,23 +236,23 @@ TEST(SaveHomeFile, KeepsTheFilesPermissionsAndGivesANewOneThoseOfAnyNewFile) {
   for (const Case& c : kCases) {
     ScratchDirectory scratch;
     const fs::path file = scratch.Path() / "tessaly2.ini";
-    if (c.before) {
+    if (c.Before) {
       WriteBytes(file, "old");
-      ::chmod(file.c_str(), *c.before);
+      ::chmod(file.c_str(), *c.Before);
     }
-    const mode_t saved_mask = ::umask(c.umask);
+    const mode_t saved_mask = ::umask(c.Umask);
     SaveHomeFile(file.string(), kStandardFile);
     ::umask(saved_mask);
-    EXPECT_EQ(Mode(file), c.after) << c.name;
-    EXPECT_EQ(ReadBytes(file), kStandardFile) << c.name;
+    EXPECT_EQ(Mode(file), c.After) << c.Name;
+    EXPECT_EQ(ReadBytes(file), kStandardFile) << c.Name;
   }
 }
 
 TEST(SaveHomeFile, WritesThroughLinksAndKeepsThem) {
   struct Case {
-    const char* name;
-    std::vector<std::string> links;  // from the home file on, each naming the next
-    bool target_exists;
+    const char* Name;
+    std::vector<std::string> Links;  // from the home file on, each naming the next
+    bool TargetExists;
   };
   const std::vector<Case> kCases{
       {"relative link", {"../dotfiles/tessaly2.ini"}, true},
@@ -267,23 +267,23 @@ TEST(SaveHomeFile, WritesThroughLinksAndKeepsThem) {
     fs::create_directories(home);
     fs::create_directories(dotfiles);
     const fs::path target = dotfiles / "tessaly2.ini";
-    if (c.target_exists) {
+    if (c.TargetExists) {
       WriteBytes(target, "old");
       ::chmod(target.c_str(), 0640);
     }
     fs::path link = home / "tessaly2.ini";
-    for (const std::string& next : c.links) {
+    for (const std::string& next : c.Links) {
       fs::create_symlink(next == "<absolute>" ? target : fs::path(next), link);
       link = link.parent_path() / next;
     }
 
     SaveHomeFile((home / "tessaly2.ini").string(), kStandardFile);
 
-    EXPECT_EQ(ReadBytes(target), kStandardFile) << c.name;
-    EXPECT_TRUE(fs::is_symlink(home / "tessaly2.ini")) << c.name;
-    EXPECT_EQ(Entries(home), std::vector<std::string>{"tessaly2.ini"}) << c.name;
-    if (c.target_exists) {
-      EXPECT_EQ(Mode(target), "0640") << c.name;
+    EXPECT_EQ(ReadBytes(target), kStandardFile) << c.Name;
+    EXPECT_TRUE(fs::is_symlink(home / "tessaly2.ini")) << c.Name;
+    EXPECT_EQ(Entries(home), std::vector<std::string>{"tessaly2.ini"}) << c.Name;
+    if (c.TargetExists) {
+      EXPECT_EQ(Mode(target), "0640") << c.Name;
     }
   }
 }
@@ -335,9 +335,9 @@ TEST(SaveHomeFile, RefusedSaveNamesFileAndReasonAndChangesNothing) {
   fs::create_directories(root / "full");
   WriteBytes(root / "full" / "tessaly2.ini", kStandardFile);
   struct Case {
-    const char* file;
-    const char* reason;
-    rlim_t size_limit;  // file size limit during the save
+    const char* File;
+    const char* Reason;
+    rlim_t SizeLimit;  // file size limit during the save
   };
   const std::array<Case, 5> kCases{{
       {"read-only/tessaly2.ini", "File is read-only", RLIM_INFINITY},
@@ -348,14 +348,14 @@ TEST(SaveHomeFile, RefusedSaveNamesFileAndReasonAndChangesNothing) {
   }};
   for (const Case& c : kCases) {
     const std::vector<std::string> before = Tree(root);
-    const std::string file = (root / c.file).string();
+    const std::string file = (root / c.File).string();
     std::string error;
     {
-      const FileSizeLimit limit(c.size_limit);
+      const FileSizeLimit limit(c.SizeLimit);
       error = SaveError(file, "41\r\n43\r\n45\r\n1\r\n72\r\n42\r\n30\r\n1\r\n1\r\n0");
     }
-    EXPECT_EQ(error, "Cannot save the home file " + file + ": " + c.reason);
-    EXPECT_EQ(Tree(root), before) << c.file;
+    EXPECT_EQ(error, "Cannot save the home file " + file + ": " + c.Reason);
+    EXPECT_EQ(Tree(root), before) << c.File;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "tests/support/key_input.h"
 #include "window/controls.h"
+#include "window/location_controls.h"
 
 namespace tessaly::monkey {
 
@@ -24,8 +25,8 @@ enum class Kind {
   SaveHome, RecallHome, About, Restart
 };
 struct Choice {
-  Kind kind;
-  double per_mille;
+  Kind Category;
+  double PerMille;
 };
 constexpr std::array kChoices{
     Choice{Kind::Digit, 160},          Choice{Kind::Point, 40},
@@ -40,9 +41,6 @@ constexpr std::array kChoices{
     Choice{Kind::Restart, 2}};
 // clang-format on
 
-constexpr std::array kFields{C::Edit1,  C::Edit2,  C::Edit3,  C::Edit4, C::Edit5,
-                             C::Edit6,  C::Edit7,  C::Edit8,  C::Edit9, C::Edit10,
-                             C::Edit11, C::Edit12, C::Edit13, C::Edit14};
 constexpr std::array kButtons{C::Button1, C::Button2, C::Button3, C::Button4, C::Button5};
 constexpr std::array kRadioGroups{C::RadioGroup1, C::RadioGroup2, C::RadioGroup3, C::RadioGroup4};
 constexpr std::array kFrames{C::Panel1, C::Panel2};
@@ -54,9 +52,9 @@ constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNO
 
 std::string RandomActions::PerformNext(WindowDriver& driver) {
   std::array<double, kChoices.size()> weights{};
-  for (std::size_t i = 0; i < kChoices.size(); ++i) weights[i] = kChoices[i].per_mille;
+  for (std::size_t i = 0; i < kChoices.size(); ++i) weights[i] = kChoices[i].PerMille;
   std::discrete_distribution<std::size_t> choice(weights.begin(), weights.end());
-  switch (kChoices[choice(random_)].kind) {
+  switch (kChoices[choice(random_)].Category) {
     case Kind::Digit: return Type(driver, std::string(1, static_cast<char>('0' + Pick(10))));
     case Kind::Point: return Type(driver, ".");
     case Kind::Letter: return Type(driver, std::string(1, kLetters[Pick(kLetters.size())]));
@@ -105,8 +103,8 @@ std::string RandomActions::Key(WindowDriver& driver, const char* name) {
 
 // A field a click can reach: a hidden one is not there to click.
 std::string RandomActions::ClickVisible(WindowDriver& driver) {
-  std::vector<Control> visible;
-  for (const Control field : kFields) {
+  std::vector<Control> visible{C::Edit7, C::Edit14};
+  for (const Control field : kCoordinateFieldsOfBoth) {
     if (driver.Visible(field)) visible.push_back(field);
   }
   const Control field = visible[Pick(visible.size())];

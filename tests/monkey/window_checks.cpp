@@ -8,9 +8,12 @@
 #include <optional>
 #include <string_view>
 
-#include "fuzz/shown_number_checks.h"
-#include "geo/distance.h"
+#include "home/home_file.h"
+#include "tests/support/shown_number_checks.h"
 #include "window/controls.h"
+#include "window/distance_unit.h"
+#include "window/location_controls.h"
+#include "window/results.h"
 
 namespace tessaly::monkey {
 
@@ -20,15 +23,15 @@ using C = Control;
 
 constexpr double kFullCircleDegrees = 360.0;
 constexpr double kHalfShownStep = 0.05;  // Edit16 shows one decimal
-constexpr std::string_view kHeadingSeparator = "  : ";
-constexpr std::size_t kHomeFileLines = 10;
 
-constexpr std::array kEdits{C::Edit1,  C::Edit2,  C::Edit3,  C::Edit4,  C::Edit5,  C::Edit6,
-                            C::Edit7,  C::Edit8,  C::Edit9,  C::Edit10, C::Edit11, C::Edit12,
-                            C::Edit13, C::Edit14, C::Edit15, C::Edit16};
-constexpr std::array kLocations{
-    std::array{C::Edit1, C::Edit2, C::Edit3, C::Edit4, C::Edit5, C::Edit6},
-    std::array{C::Edit8, C::Edit9, C::Edit10, C::Edit11, C::Edit12, C::Edit13}};
+// Every edit field, Edit1 to Edit16.
+std::vector<Control> Edits() {
+  std::vector<Control> edits;
+  for (const Control control : AllControls()) {
+    if (IsEdit(control)) edits.push_back(control);
+  }
+  return edits;
+}
 
 bool IsDigits(std::string_view text) {
   return !text.empty() &&
@@ -53,7 +56,7 @@ std::optional<double> OneDecimalValue(std::string_view text) {
 std::string WindowState(WindowDriver& driver) {
   std::string state;
   try {
-    for (const Control edit : kEdits) {
+    for (const Control edit : Edits()) {
       state += ControlName(edit) + " " + Quote(driver.Text(edit)) +
                (driver.Visible(edit) ? "" : " (hidden)") + "\n";
     }
@@ -80,8 +83,9 @@ std::vector<std::string> WindowChecks::AfterStep(WindowDriver& driver, const Hom
   results_changed_ =
       (headings != headings_ && !headings.empty()) || (distance != distance_ && !distance.empty());
   if (results_changed_) ++results_seen_;
-  if (distance != distance_ || distance_factor_ == 0.0) {
-    distance_factor_ = driver.Text(C::Label24) == "Distance (km)" ? 1.0 : kMilesPerKilometre;
+  if (distance != distance_ || !unit_) {
+    unit_ =
+        driver.Text(C::Label24) == "Distance (km)" ? DistanceUnit::Kilometres : DistanceUnit::Miles;
   }
   headings_ = headings;
   distance_ = distance;
@@ -95,7 +99,7 @@ std::vector<std::string> WindowChecks::AfterStep(WindowDriver& driver, const Hom
 }
 
 void WindowChecks::CheckNumberTexts(WindowDriver& driver) {
-  for (const Control edit : kEdits) {
+  for (const Control edit : Edits()) {
     const std::string text = driver.Text(edit);
     if (IsUnfitNumberText(text)) {
       faults_.push_back(ControlName(edit) + " shows " + Quote(text));
@@ -123,12 +127,13 @@ void WindowChecks::CheckDistance(WindowDriver& driver, const std::string& text) 
   if (caption != "Distance (km)" && caption != "Distance (miles)") {
     faults_.push_back("Label24 names no unit: " + Quote(caption));
   }
-  const double farthest = (kHalfMeridianKm + kAndoyerErrorKm) * distance_factor_ + kHalfShownStep;
+  const double farthest =
+      (kHalfMeridianKm + kAndoyerErrorKm) * DistanceFactor(*unit_) + kHalfShownStep;
   if (!distance) {
     faults_.push_back("Edit16 holds no distance: " + Quote(text));
   } else if (*distance > farthest) {
-    faults_.push_back("Edit16 holds more than half a meridian: " + Quote(text) +
-                      (distance_factor_ == 1.0 ? " km" : " miles"));
+    faults_.push_back("Edit16 holds more than half a meridian: " + Quote(text) + " " +
+                      std::string(UnitName(*unit_)));
   }
 }
 
@@ -138,8 +143,8 @@ void WindowChecks::CheckDistance(WindowDriver& driver, const std::string& text) 
 // range, and the distance uses those as they stand.)
 void WindowChecks::CheckResultSource(WindowDriver& driver) {
   if (!results_changed_) return;
-  for (const auto& location : kLocations) {
-    for (const Control field : location) {
+  for (const Side side : kSides) {
+    for (const Control field : CoordinateFields(ControlsOf(side))) {
       if (driver.Visible(field) && driver.Text(field).empty()) {
         faults_.push_back("new results while " + ControlName(field) + " is empty");
       }
@@ -162,7 +167,7 @@ void WindowChecks::CheckHomeFile(const HomeDirectory& home) {
     if (end == std::string::npos) break;
     start = end + 2;
   }
-  if (!complete || lines != kHomeFileLines) {
+  if (!complete || lines != kHomeFileLineCount) {
     faults_.push_back("the home file is not ten integer lines: " + Quote(*contents));
   }
 }

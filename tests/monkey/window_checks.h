@@ -5,11 +5,13 @@
 // result shown from a location the user never gave.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/home_directory.h"
 #include "tests/support/window_driver.h"
+#include "window/distance_unit.h"
 
 namespace tessaly::monkey {
 
@@ -41,7 +43,7 @@ class WindowChecks {
   long errors_seen_ = 0;
   // The factor the shown distance was computed with: a unit switch that the
   // distance command's gate stops leaves the number in the old unit.
-  double distance_factor_ = 0.0;
+  std::optional<DistanceUnit> unit_;  // of the distance last shown
 };
 
 }  // namespace tessaly::monkey

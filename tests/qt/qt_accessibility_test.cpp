@@ -24,9 +24,9 @@ std::string Name(QWidget* widget) {
 // accessibility.at-spi reads from the program; here, what the names say.
 TEST_F(QtWindowTest, NamesSayTheSideAndTheRole) {
   const struct {
-    Control control;
-    QAccessible::Role role;
-    const char* name;
+    Control Id;
+    QAccessible::Role Role;
+    const char* Name;
   } cases[] = {
       {C::Edit1, QAccessible::EditableText, "Home latitude degrees"},
       {C::Edit12, QAccessible::EditableText, "Destination longitude minutes"},
@@ -43,8 +43,8 @@ TEST_F(QtWindowTest, NamesSayTheSideAndTheRole) {
       {C::RadioGroup4, QAccessible::Grouping, "Destination longitude hemisphere"},
   };
   for (const auto& each : cases) {
-    EXPECT_EQ(Accessible(W(each.control))->role(), each.role) << ControlName(each.control);
-    EXPECT_EQ(Name(W(each.control)), each.name);
+    EXPECT_EQ(Accessible(W(each.Id))->role(), each.Role) << ControlName(each.Id);
+    EXPECT_EQ(Name(W(each.Id)), each.Name);
   }
   const QList<QRadioButton*> items = W(C::RadioGroup2)->findChildren<QRadioButton*>();
   ASSERT_EQ(items.size(), 2);
@@ -59,8 +59,8 @@ TEST_F(QtWindowTest, NamesSayTheSideAndTheRole) {
 // caption as the field's label.
 TEST_F(QtWindowTest, CaptionsLabelTheirFields) {
   const struct {
-    Control field;
-    std::vector<std::string> labels;
+    Control Field;
+    std::vector<std::string> Labels;
   } cases[] = {
       {C::Edit1, {"Home Latitude", "Degs"}},
       {C::Edit6, {"Sec"}},
@@ -71,10 +71,10 @@ TEST_F(QtWindowTest, CaptionsLabelTheirFields) {
   };
   for (const auto& each : cases) {
     std::vector<std::string> labels;
-    for (const auto& [label, relation] : Accessible(W(each.field))->relations(QAccessible::Label)) {
+    for (const auto& [label, relation] : Accessible(W(each.Field))->relations(QAccessible::Label)) {
       labels.push_back(label->text(QAccessible::Name).toStdString());
     }
-    EXPECT_EQ(labels, each.labels) << ControlName(each.field);
+    EXPECT_EQ(labels, each.Labels) << ControlName(each.Field);
   }
 }
 

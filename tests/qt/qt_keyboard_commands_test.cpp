@@ -127,9 +127,9 @@ TEST_F(KeyboardCommandsTest, EveryCommandRunsFromTheKeyboard) {
 // and the distance field's name its unit.
 TEST_F(KeyboardCommandsTest, TheViewCheckMarksFollowTheStateHoweverItChanged) {
   const struct {
-    const char* how;
-    std::function<void()> change;
-    bool home_decimal, destination_decimal, kilometres;
+    const char* How;
+    std::function<void()> Change;
+    bool HomeDecimal, DestinationDecimal, Kilometres;
   } cases[] = {
       {"double-click on the Home frame", [&] { driver_.DoubleClick(C::Panel1); }, true, false,
        false},
@@ -158,15 +158,15 @@ TEST_F(KeyboardCommandsTest, TheViewCheckMarksFollowTheStateHoweverItChanged) {
        false, true, true},
   };
   for (const auto& each : cases) {
-    SCOPED_TRACE(each.how);
-    each.change();
-    EXPECT_EQ(window_->Tessaly().Home.DecimalFormat, each.home_decimal);
-    EXPECT_EQ(window_->Tessaly().Destination.DecimalFormat, each.destination_decimal);
-    EXPECT_EQ(Checked(MenuItem::HomeDecimal), each.home_decimal);
-    EXPECT_EQ(Checked(MenuItem::DestinationDecimal), each.destination_decimal);
-    EXPECT_EQ(Checked(MenuItem::Kilometres), each.kilometres);
+    SCOPED_TRACE(each.How);
+    each.Change();
+    EXPECT_EQ(window_->Tessaly().IsChecked(MenuItem::HomeDecimal), each.HomeDecimal);
+    EXPECT_EQ(window_->Tessaly().IsChecked(MenuItem::DestinationDecimal), each.DestinationDecimal);
+    EXPECT_EQ(Checked(MenuItem::HomeDecimal), each.HomeDecimal);
+    EXPECT_EQ(Checked(MenuItem::DestinationDecimal), each.DestinationDecimal);
+    EXPECT_EQ(Checked(MenuItem::Kilometres), each.Kilometres);
     EXPECT_EQ(W(C::Edit16)->accessibleName(),
-              each.kilometres ? "Distance in kilometres" : "Distance in miles");
+              each.Kilometres ? "Distance in kilometres" : "Distance in miles");
   }
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
 }

@@ -24,9 +24,9 @@ class KeyboardTest : public QtWindowTest {
 
 TEST_F(KeyboardTest, EnterRunsTheEnterCommandFromEveryControlButAButton) {
   const struct {
-    Control focus;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
+    Control Focus;
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
   } cases[] = {
       {C::Edit2, Qt::Key_Enter, Qt::KeypadModifier},
       {C::Edit7, Qt::Key_Return, Qt::NoModifier},
@@ -36,12 +36,12 @@ TEST_F(KeyboardTest, EnterRunsTheEnterCommandFromEveryControlButAButton) {
       {C::Button3, Qt::Key_Return, Qt::ShiftModifier},
   };
   for (const auto& each : cases) {
-    SCOPED_TRACE(ControlName(each.focus));
+    SCOPED_TRACE(ControlName(each.Focus));
     for (Control field : {C::Edit1, C::Edit8, C::Edit15, C::Edit16}) window_->SetText(field, "");
     window_->SetText(C::Edit7, " FN31pr");
     window_->SetText(C::Edit14, " JO62qm");
-    Focus(each.focus);
-    Key(each.key, each.modifiers);
+    Focus(each.Focus);
+    Key(each.Key, each.Modifiers);
     // Both locators decoded (FN31pr lies at 41 N, JO62qm at 52 N), then the
     // distance shown (worked out by hand from the two cell centres); the
     // Enter character itself went nowhere.
@@ -60,7 +60,7 @@ TEST_F(KeyboardTest, ACoordinateFieldTakesOnlyWhatItsFilterAllows) {
   Type("4");
   // Switching the Destination alone opens "." to every field, Home's too.
   QTest::mouseDClick(Handle(), Qt::LeftButton, {}, At(C::Panel2, QPoint(4, 220)));
-  ASSERT_TRUE(window_->Tessaly().Destination.DecimalFormat);
+  ASSERT_TRUE(window_->Tessaly().IsChecked(MenuItem::DestinationDecimal));
   ASSERT_EQ(window_->focusWidget(), W(C::Edit1));
   Type(".5");
   EXPECT_EQ(Text(C::Edit1), "4.5");
@@ -123,9 +123,9 @@ TEST_F(KeyboardTest, TextChangedRunsOnlyOnARealChange) {
 // a backspace, Ctrl+Backspace types DEL, which the filter drops.
 TEST_F(KeyboardTest, BackspaceCharactersDeleteOneCharacterWhateverTheKey) {
   const struct {
-    Qt::KeyboardModifiers modifiers;
-    Qt::Key key;
-    const char* left;
+    Qt::KeyboardModifiers Modifiers;
+    Qt::Key Key;
+    const char* Left;
   } cases[] = {
       {Qt::NoModifier, Qt::Key_Backspace, "12"},
       {Qt::ControlModifier, Qt::Key_H, "12"},
@@ -135,8 +135,8 @@ TEST_F(KeyboardTest, BackspaceCharactersDeleteOneCharacterWhateverTheKey) {
     window_->SetText(C::Edit1, "12 34");
     Focus(C::Edit1);
     Key(Qt::Key_End);
-    for (int i = 0; i < 3; ++i) Key(each.key, each.modifiers);
-    EXPECT_EQ(Text(C::Edit1), each.left);
+    for (int i = 0; i < 3; ++i) Key(each.Key, each.Modifiers);
+    EXPECT_EQ(Text(C::Edit1), each.Left);
   }
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
 }

@@ -10,11 +10,11 @@ namespace {
 
 TEST(TypedCharacter, AgreesForX11AndTestEventsAndLeavesPlainKeysAlone) {
   const struct {
-    const char* name;
-    int qt_key;
-    Qt::KeyboardModifiers modifiers;
-    QString text;
-    std::optional<char> typed;
+    const char* Name;
+    int QtKey;
+    Qt::KeyboardModifiers Modifiers;
+    QString Text;
+    std::optional<char> Typed;
   } cases[] = {
       {"digit", Qt::Key_7, Qt::NoModifier, "7", '7'},
       {"point", Qt::Key_Period, Qt::NoModifier, ".", '.'},
@@ -43,7 +43,7 @@ TEST(TypedCharacter, AgreesForX11AndTestEventsAndLeavesPlainKeysAlone) {
       {"bare Ctrl under X11", Qt::Key_Control, Qt::ControlModifier, "", std::nullopt},
   };
   for (const auto& each : cases) {
-    EXPECT_EQ(TypedCharacter(each.qt_key, each.modifiers, each.text), each.typed) << each.name;
+    EXPECT_EQ(TypedCharacter(each.QtKey, each.Modifiers, each.Text), each.Typed) << each.Name;
   }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is built: geometry, parents, captions, fonts, menu, hints
-// and tab order, checked against the window's description rather than the
-// table it is built from.
+// and tab order, each written out here rather than taken from the table the
+// window is built from.
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QLabel>
@@ -96,10 +96,10 @@ TEST_F(QtWindowTest, TheDestinationFrameRepeatsTheHomeFrame) {
 TEST_F(QtWindowTest, LabelsShowTheirCaptionsWholeWithoutOverlappingAnything) {
   Start();
   const struct {
-    Control label;
-    Control parent;
-    QPoint position;
-    const char* caption;
+    Control Label;
+    Control Parent;
+    QPoint Position;
+    const char* Caption;
   } cases[] = {
       {C::Label1, C::Panel1, {16, 8}, "Home Latitude"},
       {C::Label6, C::Panel1, {8, 72}, "Home Longtitude"},
@@ -110,13 +110,13 @@ TEST_F(QtWindowTest, LabelsShowTheirCaptionsWholeWithoutOverlappingAnything) {
       {C::Label24, C::Panel3, {160, 8}, "Distance (miles)"},
   };
   for (const auto& each : cases) {
-    const auto* label = qobject_cast<const QLabel*>(W(each.label));
-    ASSERT_NE(label, nullptr) << ControlName(each.label);
-    EXPECT_EQ(label->parentWidget(), W(each.parent)) << ControlName(each.label);
-    EXPECT_EQ(label->pos(), each.position) << ControlName(each.label);
-    EXPECT_EQ(label->text(), each.caption);
+    const auto* label = qobject_cast<const QLabel*>(W(each.Label));
+    ASSERT_NE(label, nullptr) << ControlName(each.Label);
+    EXPECT_EQ(label->parentWidget(), W(each.Parent)) << ControlName(each.Label);
+    EXPECT_EQ(label->pos(), each.Position) << ControlName(each.Label);
+    EXPECT_EQ(label->text(), each.Caption);
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
-        << ControlName(each.label);
+        << ControlName(each.Label);
   }
   // Legible: no two controls of one frame overlap (the Destination latitude
   // lies over Panel2 on purpose).
@@ -136,26 +136,26 @@ TEST_F(QtWindowTest, LabelsShowTheirCaptionsWholeWithoutOverlappingAnything) {
   }
 }
 
-TEST_F(QtWindowTest, StartsWithTheDescribedTextsChoicesFontsAndFocus) {
+TEST_F(QtWindowTest, StartsWithEmptyFieldsNoHemisphereTheStandInFontAndButton3Focused) {
   // Before the first show, which recalls the home location.
   EXPECT_EQ(Text(C::Edit2), " ");
   for (Control field : {C::Edit1, C::Edit3, C::Edit7, C::Edit8, C::Edit14, C::Edit16}) {
     EXPECT_EQ(Text(field), "") << ControlName(field);
   }
   const struct {
-    Control group;
-    const char* first;
-    const char* second;
+    Control Group;
+    const char* FirstItem;
+    const char* SecondItem;
   } groups[] = {{C::RadioGroup1, "N", "S"},
                 {C::RadioGroup2, "W", "E"},
                 {C::RadioGroup3, "N", "S"},
                 {C::RadioGroup4, "W", "E"}};
   for (const auto& each : groups) {
-    EXPECT_EQ(window_->GetItemIndex(each.group), -1) << ControlName(each.group);
-    const QList<QRadioButton*> items = W(each.group)->findChildren<QRadioButton*>();
-    ASSERT_EQ(items.size(), 2) << ControlName(each.group);
-    EXPECT_EQ(items[0]->text(), each.first);
-    EXPECT_EQ(items[1]->text(), each.second);
+    EXPECT_EQ(window_->GetItemIndex(each.Group), -1) << ControlName(each.Group);
+    const QList<QRadioButton*> items = W(each.Group)->findChildren<QRadioButton*>();
+    ASSERT_EQ(items.size(), 2) << ControlName(each.Group);
+    EXPECT_EQ(items[0]->text(), each.FirstItem);
+    EXPECT_EQ(items[1]->text(), each.SecondItem);
   }
   EXPECT_EQ(window_->focusWidget(), W(C::Button3));
 
@@ -204,8 +204,8 @@ TEST_F(QtWindowTest, HintsShowWhereTheyAreSetAndNowhereTheyAreOff) {
   const QString destination_hint = "Dbl-L-Click Frame to switch Lat/Lon format for Destination. ";
   const QString clears_hint = " <Cntrl> or <Del> clears values. ";
   const struct {
-    Control control;
-    QString hint;
+    Control Id;
+    QString Hint;
   } cases[] = {
       {C::Window, window_hint},
       {C::Panel1, home_hint},
@@ -229,13 +229,12 @@ TEST_F(QtWindowTest, HintsShowWhereTheyAreSetAndNowhereTheyAreOff) {
       {C::Button4, ""},
   };
   for (const auto& each : cases) {
-    QWidget* widget = W(each.control);
+    QWidget* widget = W(each.Id);
     // Panels: a corner inside the bevel, clear of their children.
-    const QPoint point = IsPanel(each.control) || each.control == C::Window
-                             ? QPoint(4, widget->height() - 4)
-                             : widget->rect().center();
-    ASSERT_EQ(widget->childAt(point), nullptr) << ControlName(each.control);
-    EXPECT_EQ(ToolTipAt(widget, point), each.hint) << ControlName(each.control);
+    const QPoint point = IsPanel(each.Id) || each.Id == C::Window ? QPoint(4, widget->height() - 4)
+                                                                  : widget->rect().center();
+    ASSERT_EQ(widget->childAt(point), nullptr) << ControlName(each.Id);
+    EXPECT_EQ(ToolTipAt(widget, point), each.Hint) << ControlName(each.Id);
   }
   for (Control group : {C::RadioGroup1, C::RadioGroup3}) {
     for (QRadioButton* item : W(group)->findChildren<QRadioButton*>()) {

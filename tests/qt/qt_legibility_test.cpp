@@ -65,8 +65,8 @@ TEST_F(QtWindowTest, TheLongestTextsFitTheirFields) {
   window_->SetWidth(C::Edit4, kDecimalDegreesWidth);
   const auto* grid = qobject_cast<QLineEdit*>(W(C::Edit7));
   const struct {
-    Control field;
-    QString text;
+    Control Field;
+    QString Text;
   } cases[] = {
       {C::Edit15, " 359.9  :  359.9"},
       {C::Edit15, " 360.0  :  360.0"},
@@ -83,10 +83,10 @@ TEST_F(QtWindowTest, TheLongestTextsFitTheirFields) {
       {C::Edit13, " 60"},
   };
   for (const auto& each : cases) {
-    const auto* field = qobject_cast<QLineEdit*>(W(each.field));
-    ASSERT_NE(field, nullptr) << ControlName(each.field);
-    EXPECT_LE(Needed(*field, each.text) + kCaretWidth, TextRoom(*field))
-        << ControlName(each.field) << " clips \"" << each.text.toStdString() << "\"";
+    const auto* field = qobject_cast<QLineEdit*>(W(each.Field));
+    ASSERT_NE(field, nullptr) << ControlName(each.Field);
+    EXPECT_LE(Needed(*field, each.Text) + kCaretWidth, TextRoom(*field))
+        << ControlName(each.Field) << " clips \"" << each.Text.toStdString() << "\"";
   }
 }
 

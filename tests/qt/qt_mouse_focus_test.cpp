@@ -30,8 +30,8 @@ class MouseFocusTest : public QtWindowTest {
 TEST_F(MouseFocusTest, LeavingAFieldForAnotherControlChecksIt) {
   QRadioButton* east = W(C::RadioGroup2)->findChildren<QRadioButton*>().back();
   const struct {
-    const char* move;
-    std::function<void()> action;
+    const char* Move;
+    std::function<void()> Action;
   } cases[] = {
       {"Shift+Tab", [this] { Key(Qt::Key_Tab, Qt::ShiftModifier); }},
       {"click on a field", [this] { Click(C::Edit3); }},
@@ -44,9 +44,9 @@ TEST_F(MouseFocusTest, LeavingAFieldForAnotherControlChecksIt) {
   for (const auto& each : cases) {
     window_->SetText(C::Edit1, "90");
     Focus(C::Edit1);
-    each.action();
-    EXPECT_NE(window_->focusWidget(), W(C::Edit1)) << each.move;
-    EXPECT_EQ(Text(C::Edit1), "") << each.move;
+    each.Action();
+    EXPECT_NE(window_->focusWidget(), W(C::Edit1)) << each.Move;
+    EXPECT_EQ(Text(C::Edit1), "") << each.Move;
   }
   EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
 }
@@ -118,11 +118,11 @@ TEST_F(MouseFocusTest, AClickIsAPressAndAReleaseInsideTheControl) {
 
 TEST_F(MouseFocusTest, DoubleClicksSwitchOnlyOnTheBareSurfaceOfAFrame) {
   const struct {
-    const char* target;
-    Control control;
-    QPoint point;  // in the control; (-1, -1): its centre
-    bool home_switches;
-    bool destination_switches;
+    const char* Target;
+    Control Id;
+    QPoint Point;  // in the Id; (-1, -1): its centre
+    bool HomeSwitches;
+    bool DestinationSwitches;
   } cases[] = {
       {"window surface between frames", C::Window, {208, 100}, true, true},
       {"RadioGroup3 frame", C::RadioGroup3, {2, 2}, false, false},
@@ -133,44 +133,37 @@ TEST_F(MouseFocusTest, DoubleClicksSwitchOnlyOnTheBareSurfaceOfAFrame) {
       {"Edit16", C::Edit16, {-1, -1}, false, false},
   };
   for (const auto& each : cases) {
-    const QPoint point =
-        each.point == QPoint(-1, -1) ? W(each.control)->rect().center() : each.point;
-    if (IsPanel(each.control) || each.control == C::Window) {
-      ASSERT_EQ(W(each.control)->childAt(point), nullptr) << each.target;
+    const QPoint point = each.Point == QPoint(-1, -1) ? W(each.Id)->rect().center() : each.Point;
+    if (IsPanel(each.Id) || each.Id == C::Window) {
+      ASSERT_EQ(W(each.Id)->childAt(point), nullptr) << each.Target;
     }
-    const bool home_before = window_->Tessaly().Home.DecimalFormat;
-    const bool destination_before = window_->Tessaly().Destination.DecimalFormat;
-    QTest::mouseDClick(Handle(), Qt::LeftButton, {}, At(each.control, point));
-    EXPECT_EQ(window_->Tessaly().Home.DecimalFormat, home_before != each.home_switches)
-        << each.target;
-    EXPECT_EQ(window_->Tessaly().Destination.DecimalFormat,
-              destination_before != each.destination_switches)
-        << each.target;
-    EXPECT_EQ(TakeErrors(), std::vector<std::string>{}) << each.target;
+    const bool home_before = window_->Tessaly().IsChecked(MenuItem::HomeDecimal);
+    const bool destination_before = window_->Tessaly().IsChecked(MenuItem::DestinationDecimal);
+    QTest::mouseDClick(Handle(), Qt::LeftButton, {}, At(each.Id, point));
+    EXPECT_EQ(window_->Tessaly().IsChecked(MenuItem::HomeDecimal), home_before != each.HomeSwitches)
+        << each.Target;
+    EXPECT_EQ(window_->Tessaly().IsChecked(MenuItem::DestinationDecimal),
+              destination_before != each.DestinationSwitches)
+        << each.Target;
+    EXPECT_EQ(TakeErrors(), std::vector<std::string>{}) << each.Target;
   }
 }
 
 // A switch to decimal degrees hides the minute and second fields; the one
-// that had the focus was not left by the user and is not checked. The focus
-// goes to the degree field of the same coordinate, caret at the end, so the
-// next digit typed is added to its value rather than replacing another.
-TEST_F(MouseFocusTest, HidingTheFocusedFieldMovesTheFocusToItsDegreeField) {
-  const std::pair<Control, Control> cases[] = {{C::Edit3, C::Edit1}, {C::Edit5, C::Edit4}};
-  for (const auto& [focused, degrees] : cases) {
-    SCOPED_TRACE(ControlName(focused));
-    window_->SetText(C::Edit2, " ");   // no whole number: a check would report it
-    window_->SetText(C::Edit6, "75");  // above 59: a check would empty it
-    Focus(focused);
-    driver_.DoubleClick(C::Panel1);
-    ASSERT_TRUE(window_->Tessaly().Home.DecimalFormat);
-    EXPECT_EQ(window_->focusWidget(), W(degrees));
-    const std::string before = Text(degrees);
-    Type("7");
-    EXPECT_EQ(Text(degrees), before + "7");
-    EXPECT_EQ(Text(C::Edit6), "75");
-    EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
-    window_->Tessaly().OnDoubleClick(Control::Panel1);  // back to degrees, minutes, seconds
-  }
+// that had the focus was not left by the user and is not checked (which
+// field takes the focus is the format switch's own test). The caret is at
+// the end, so the next digit typed is added to the value.
+TEST_F(MouseFocusTest, HidingTheFocusedFieldRunsNoCheckAndTypingGoesOn) {
+  window_->SetText(C::Edit2, " ");   // no whole number: a check would report it
+  window_->SetText(C::Edit6, "75");  // above 59: a check would empty it
+  Focus(C::Edit6);
+  driver_.DoubleClick(C::Panel1);
+  ASSERT_EQ(window_->focusWidget(), W(C::Edit4));
+  const std::string before = Text(C::Edit4);
+  Type("7");
+  EXPECT_EQ(Text(C::Edit4), before + "7");
+  EXPECT_EQ(Text(C::Edit6), "75");
+  EXPECT_EQ(TakeErrors(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -2,29 +2,24 @@
 #include "tests/support/driver_failure.h"
 
 #include <cstdio>
+#include <optional>
+
+#include "tests/support/script_escapes.h"
 
 namespace tessaly {
 
 std::string Quote(std::string_view bytes) {
   std::string quoted = "\"";
   for (const char c : bytes) {
-    switch (c) {
-      case '\\': quoted += "\\\\"; break;
-      case '"': quoted += "\\\""; break;
-      case '\b': quoted += "\\b"; break;
-      case '\r': quoted += "\\r"; break;
-      case '\n': quoted += "\\n"; break;
-      case '\t': quoted += "\\t"; break;
-      default: {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7f) {
-          quoted += c;
-        } else {
-          char escaped[5];
-          std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-          quoted += escaped;
-        }
-      }
+    const auto byte = static_cast<unsigned char>(c);
+    if (const std::optional<char> letter = EscapeLetter(c)) {
+      quoted.append(1, '\\').append(1, *letter);
+    } else if (byte >= 0x20 && byte < 0x7f) {
+      quoted += c;
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\%c%02X", kHexEscapeLetter, byte);
+      quoted += escaped;
     }
   }
   return quoted + "\"";

@@ -5,8 +5,8 @@ namespace tessaly {
 
 HeadlessApplication::Environment::Environment() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime_directory.isValid()) {
-    qputenv("XDG_RUNTIME_DIR", runtime_directory.path().toLocal8Bit());
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && RuntimeDirectory.isValid()) {
+    qputenv("XDG_RUNTIME_DIR", RuntimeDirectory.path().toLocal8Bit());
   }
 }
 

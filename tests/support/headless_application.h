@@ -17,7 +17,7 @@ class HeadlessApplication {
   // Made before the application, which reads the environment it sets.
   struct Environment {
     Environment();
-    QTemporaryDir runtime_directory;  // created 0700
+    QTemporaryDir RuntimeDirectory;  // created 0700
   };
   Environment environment_;
   QApplication application_;

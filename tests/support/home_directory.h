@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The home directory of one case, inside a temporary directory of its own, so
-// that no case sees another's home file and none touches the user's.
+// The home directory of one test or case, inside a scratch directory of its
+// own, so that none sees another's home file and none touches the user's.
 #pragma once
 
-#include <QTemporaryDir>
 #include <optional>
 #include <string>
+
+#include "tests/support/scratch_directory.h"
 
 namespace tessaly {
 
 class HomeDirectory {
  public:
-  HomeDirectory();  // creates <temporary>/config, empty
+  HomeDirectory();  // creates <scratch>/config, empty
 
   // The directory the window is given; it holds the home file.
   const std::string& Path() const { return path_; }
+  std::string FilePath() const;
 
   // Each returns an empty text on success, else what went wrong.
   std::string WriteHomeFile(const std::string& bytes) const;
@@ -30,7 +32,7 @@ class HomeDirectory {
   std::string OtherEntries() const;
 
  private:
-  QTemporaryDir temporary_;
+  ScratchDirectory scratch_;
   std::string path_;
 };
 

@@ -13,9 +13,9 @@ constexpr int kControlCharacterMask = 0x1f;  // Ctrl+V is 0x16
 constexpr char kDeleteCharacter = '\x7f';    // the text X11 gives Delete
 
 struct NamedKey {
-  std::string_view name;
-  Qt::Key key;
-  std::string_view text;
+  std::string_view Name;
+  Qt::Key Key;
+  std::string_view Text;
 };
 
 constexpr std::array<NamedKey, 10> kNamedKeys{{
@@ -52,8 +52,8 @@ bool TakePrefix(std::string_view& name, std::string_view prefix) {
 std::optional<KeyStroke> KeyForByte(char byte) {
   const auto code = static_cast<unsigned char>(byte);
   for (const NamedKey& named : kNamedKeys) {
-    if (named.text.size() == 1 && named.text.front() == byte && named.key != Qt::Key_Delete) {
-      return KeyStroke{named.key, Qt::NoModifier, FromLatin1(named.text)};
+    if (named.Text.size() == 1 && named.Text.front() == byte && named.Key != Qt::Key_Delete) {
+      return KeyStroke{named.Key, Qt::NoModifier, FromLatin1(named.Text)};
     }
   }
   const bool printable = (code >= 0x20 && code < 0x7f) || code >= 0xa0;
@@ -79,7 +79,7 @@ std::optional<KeyStroke> KeyForName(std::string_view name) {
 
   std::optional<KeyStroke> stroke;
   for (const NamedKey& named : kNamedKeys) {
-    if (named.name == name) stroke = KeyStroke{named.key, Qt::NoModifier, FromLatin1(named.text)};
+    if (named.Name == name) stroke = KeyStroke{named.Key, Qt::NoModifier, FromLatin1(named.Text)};
   }
   if (!stroke && name.size() == 1) stroke = KeyForByte(name.front());
   if (!stroke) return std::nullopt;
@@ -87,13 +87,13 @@ std::optional<KeyStroke> KeyForName(std::string_view name) {
   if (modifiers == Qt::NoModifier) return stroke;
   // With a prefix the name says which key, not which character: "Ctrl+V"
   // holds Ctrl alone, not the Shift that typing a "V" would need.
-  stroke->modifiers = modifiers;
-  const auto code = static_cast<unsigned char>(stroke->key);
-  const bool letter = stroke->key >= Qt::Key_A && stroke->key <= Qt::Key_Z;
+  stroke->Modifiers = modifiers;
+  const auto code = static_cast<unsigned char>(stroke->Key);
+  const bool letter = stroke->Key >= Qt::Key_A && stroke->Key <= Qt::Key_Z;
   if (letter && (modifiers & Qt::ControlModifier)) {
-    stroke->text = QString(QChar(code & kControlCharacterMask));
+    stroke->Text = QString(QChar(code & kControlCharacterMask));
   } else if (letter) {
-    stroke->text = QString(QChar(code));  // Shift: the capital
+    stroke->Text = QString(QChar(code));  // Shift: the capital
   }
   return stroke;
 }

@@ -11,9 +11,9 @@
 namespace tessaly {
 
 struct KeyStroke {
-  Qt::Key key = Qt::Key_unknown;
-  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-  QString text;
+  Qt::Key Key = Qt::Key_unknown;
+  Qt::KeyboardModifiers Modifiers = Qt::NoModifier;
+  QString Text;
 };
 
 // "a" is Key_A with text "a", "A" the same key with Shift and text "A",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/memory_screen.h"
 
+#include "geo/error.h"
 #include "window/layout.h"
 #include "window/tessaly.h"
 
@@ -8,13 +9,13 @@ namespace tessaly {
 
 MemoryScreen::MemoryScreen() : focus_(Control::Button3) {
   for (const ControlLayout& row : WindowLayout()) {
-    if (row.kind == ControlKind::RadioGroup) {
-      item_indexes_[row.control] = -1;
+    if (row.Category == ControlKind::RadioGroup) {
+      item_indexes_[row.Id] = -1;
     } else {
-      texts_[row.control] = std::string(row.text);
+      texts_[row.Id] = std::string(row.Text);
     }
-    visible_[row.control] = true;
-    widths_[row.control] = row.width;
+    visible_[row.Id] = true;
+    widths_[row.Id] = row.Width;
   }
   texts_[Control::Window] = std::string(kWindowCaption);
 }
@@ -24,6 +25,7 @@ std::string MemoryScreen::GetText(Control control) const {
 }
 
 void MemoryScreen::SetText(Control control, const std::string& text) {
+  if (refused_ == control) throw TessalyError("write refused");
   std::string& current = texts_.at(control);
   if (current == text) return;
   current = text;

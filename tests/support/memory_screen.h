@@ -10,11 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "window/tessaly.h"
 #include "window/window_operations.h"
 
 namespace tessaly {
-
-class TTessaly1;
 
 class MemoryScreen : public WindowOperations {
  public:
@@ -38,6 +37,8 @@ class MemoryScreen : public WindowOperations {
   int Width(Control control) const;
   std::optional<Control> FocusedControl() const override { return focus_; }
   const std::vector<std::string>& Errors() const { return errors_; }
+  // From now on a write into `control` throws, to stop a command midway.
+  void RefuseWritesTo(Control control) { refused_ = control; }
   // Every real text change, in order: for tests of write order.
   const std::vector<std::pair<Control, std::string>>& TextChanges() const { return text_changes_; }
 
@@ -48,8 +49,20 @@ class MemoryScreen : public WindowOperations {
   std::map<Control, bool> visible_;
   std::map<Control, int> widths_;
   std::optional<Control> focus_;
+  std::optional<Control> refused_;
   std::vector<std::string> errors_;
   std::vector<std::pair<Control, std::string>> text_changes_;
+};
+
+// One start of the program in memory: the screen with the handlers attached,
+// created as the program creates it, its home file in `home_directory`.
+struct MemoryWindow {
+  explicit MemoryWindow(const std::string& home_directory) : Tessaly(Screen, home_directory) {
+    Screen.Attach(Tessaly);
+    Tessaly.OnCreate();
+  }
+  MemoryScreen Screen;
+  TTessaly1 Tessaly;
 };
 
 }  // namespace tessaly

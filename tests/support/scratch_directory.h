@@ -3,7 +3,6 @@
 // files in it: no test sees another's home file, and none touches the user's.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -19,7 +18,7 @@ namespace tessaly {
 class ScratchDirectory {
  public:
   ScratchDirectory() {
-    std::string pattern = ::testing::TempDir() + "tessaly-home-XXXXXX";
+    std::string pattern = (std::filesystem::temp_directory_path() / "tessaly-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
   }
@@ -41,9 +40,11 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream file(path, std::ios::binary);
+// False when the file cannot be written.
+inline bool WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(file.flush());
 }
 
 }  // namespace tessaly

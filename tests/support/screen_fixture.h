@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A test screen with the window's handlers attached, as the handler tests
-// need them: text-changed events reach the handlers as on the real window.
+// The window in memory, as the command tests run it: a screen with the
+// handlers attached, so that text-changed events reach them as on the real
+// window, and a home directory of its own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,21 +13,14 @@
 #include <vector>
 
 #include "geo/error.h"
-#include "geo/location.h"
+#include "tests/support/home_directory.h"
 #include "tests/support/memory_screen.h"
-#include "window/location_controls.h"
+#include "window/location_panel.h"
 #include "window/tessaly.h"
 
 namespace tessaly {
 
-// Latitude degrees, minutes, seconds, then longitude degrees, minutes, seconds.
-using CoordinateTexts = std::array<std::string, 6>;
 using TextChange = std::pair<Control, std::string>;
-
-inline constexpr std::array<Control, 12> kCoordinateFields{
-    Control::Edit1,  Control::Edit2,  Control::Edit3,  Control::Edit4,
-    Control::Edit5,  Control::Edit6,  Control::Edit8,  Control::Edit9,
-    Control::Edit10, Control::Edit11, Control::Edit12, Control::Edit13};
 
 // The message of the TessalyError `action` throws; a test failure when it
 // throws none.
@@ -83,19 +77,24 @@ inline ::testing::AssertionResult ShowsFormatLayout(const MemoryScreen& screen, 
 
 class ScreenFixture : public ::testing::Test {
  protected:
-  ScreenFixture() { screen.Attach(tessaly); }
-
-  void Enter(Side side, const CoordinateTexts& texts) { EnterTexts(screen, side, texts); }
-  CoordinateTexts Shown(Side side) const { return ShownTexts(screen, side); }
-  Location& Record(Side side) { return side == Side::Home ? tessaly.Home : tessaly.Destination; }
+  void Enter(Side side, const CoordinateTexts& texts) { EnterTexts(screen_, side, texts); }
+  CoordinateTexts Shown(Side side) const { return ShownTexts(screen_, side); }
 
   void SelectHemispheres(Side side, int latitude_index, int longitude_index) {
-    screen.SetItemIndex(ControlsOf(side).LatGroup, latitude_index);
-    screen.SetItemIndex(ControlsOf(side).LonGroup, longitude_index);
+    screen_.SetItemIndex(ControlsOf(side).LatGroup, latitude_index);
+    screen_.SetItemIndex(ControlsOf(side).LonGroup, longitude_index);
   }
+  // The location in the format, by the View item as a user would switch it.
+  void ShowFormat(Side side, bool decimal) {
+    const MenuItem item = side == Side::Home ? MenuItem::HomeDecimal : MenuItem::DestinationDecimal;
+    if (tessaly_.IsChecked(item) != decimal) tessaly_.OnMenu(item);
+  }
+  bool InKilometres() const { return tessaly_.IsChecked(MenuItem::Kilometres); }
 
-  MemoryScreen screen;
-  TTessaly1 tessaly{screen, "/nonexistent-home-directory"};
+  HomeDirectory home_;
+  MemoryWindow window_{home_.Path()};
+  MemoryScreen& screen_ = window_.Screen;
+  TTessaly1& tessaly_ = window_.Tessaly;
 };
 
 }  // namespace tessaly

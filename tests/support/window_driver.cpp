@@ -4,8 +4,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPoint>
@@ -17,6 +15,7 @@
 #include <QTimer>
 #include <array>
 #include <exception>
+#include <stdexcept>
 #include <vector>
 
 #include "qt/about_win.h"
@@ -208,8 +207,8 @@ void WindowDriver::Type(const std::string& bytes) {
 
 void WindowDriver::Press(const KeyStroke& stroke) {
   Activate();
-  QTest::sendKeyEvent(QTest::Click, Window().windowHandle(), stroke.key, stroke.text,
-                      stroke.modifiers);
+  QTest::sendKeyEvent(QTest::Click, Window().windowHandle(), stroke.Key, stroke.Text,
+                      stroke.Modifiers);
   Settle();
 }
 
@@ -330,13 +329,15 @@ void WindowDriver::Set(Control control, const std::string& text) {
   Settle();
 }
 
+// As the handlers read it; the widget is checked first, so that a wrong one
+// is named.
 std::string WindowDriver::Text(Control control) {
-  if (control == Control::Window) return ToLatin1(Window().windowTitle());
-  QWidget& widget = Widget(control);
-  if (auto* edit = qobject_cast<QLineEdit*>(&widget)) return ToLatin1(edit->text());
-  if (auto* label = qobject_cast<QLabel*>(&widget)) return ToLatin1(label->text());
-  if (auto* button = qobject_cast<QAbstractButton*>(&widget)) return ToLatin1(button->text());
-  Fail(ControlName(control) + " shows no text");
+  Widget(control);
+  try {
+    return Window().GetText(control);
+  } catch (const std::invalid_argument&) {
+    Fail(ControlName(control) + " shows no text");
+  }
 }
 
 int WindowDriver::ItemIndex(Control radio_group) {

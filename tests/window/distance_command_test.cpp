@@ -3,7 +3,6 @@
 #include <sstream>
 #include <string>
 
-#include "geo/distance.h"
 #include "geo/location.h"
 #include "tests/support/screen_fixture.h"
 
@@ -12,27 +11,25 @@ namespace {
 
 // "51 30 0 N": degrees, minutes and seconds as typed, then the hemisphere.
 struct Axis {
-  std::string degrees, minutes, seconds;
-  int item;
+  std::string Degrees, Minutes, Seconds;
+  int Item;
 };
 
 Axis ParseAxis(const std::string& text) {
   std::istringstream words(text);
   Axis axis;
   char hemisphere = '?';
-  words >> axis.degrees >> axis.minutes >> axis.seconds >> hemisphere;
-  axis.item = (hemisphere == 'S' || hemisphere == 'E') ? 1 : 0;
+  words >> axis.Degrees >> axis.Minutes >> axis.Seconds >> hemisphere;
+  axis.Item = (hemisphere == 'S' || hemisphere == 'E') ? 1 : 0;
   return axis;
 }
 
 class DistanceCommandTest : public ScreenFixture {
  protected:
-  DistanceCommandTest() { tessaly.DistanceFactor = kMilesPerKilometre; }
-
   void EnterPosition(Side side, const std::string& latitude, const std::string& longitude) {
     const Axis lat = ParseAxis(latitude), lon = ParseAxis(longitude);
-    Enter(side, {lat.degrees, lat.minutes, lat.seconds, lon.degrees, lon.minutes, lon.seconds});
-    SelectHemispheres(side, lat.item, lon.item);
+    Enter(side, {lat.Degrees, lat.Minutes, lat.Seconds, lon.Degrees, lon.Minutes, lon.Seconds});
+    SelectHemispheres(side, lat.Item, lon.Item);
   }
 
   // Two positions typed as a user would, the grid fields holding different
@@ -41,18 +38,18 @@ class DistanceCommandTest : public ScreenFixture {
                  const std::string& destination_lat, const std::string& destination_lon) {
     EnterPosition(Side::Home, home_lat, home_lon);
     EnterPosition(Side::Destination, destination_lat, destination_lon);
-    screen.SetText(Control::Edit7, " AA00aa");
-    screen.SetText(Control::Edit14, " RR99xx");
+    screen_.SetText(Control::Edit7, " AA00aa");
+    screen_.SetText(Control::Edit14, " RR99xx");
   }
 
-  std::string Headings() const { return screen.GetText(Control::Edit15); }
-  std::string Distance() const { return screen.GetText(Control::Edit16); }
+  std::string Headings() const { return screen_.GetText(Control::Edit15); }
+  std::string Distance() const { return screen_.GetText(Control::Edit16); }
 };
 
 TEST_F(DistanceCommandTest, WorkedExamplesInMilesThenKilometresThenMilesAgain) {
   struct Example {
-    std::string home_lat, home_lon, destination_lat, destination_lon;
-    std::string headings, miles, kilometres;
+    std::string HomeLat, HomeLon, DestinationLat, DestinationLon;
+    std::string HeadingsText, Miles, Kilometres;
   };
   const Example examples[] = {
       {"0 0 0 N", "0 0 0 E", "0 0 0 N", "90 0 0 E", " 90.0  :  270.0", " 6225.3", " 10018.8"},
@@ -67,37 +64,25 @@ TEST_F(DistanceCommandTest, WorkedExamplesInMilesThenKilometresThenMilesAgain) {
       {"12.5 0 0 N", "10 0 0 E", "0 0 0 N", "0 0 0 E", " 270.0  :  90.0", " 691.7", " 1113.2"},
   };
   for (const Example& e : examples) {
-    SCOPED_TRACE(e.headings);
-    EnterBoth(e.home_lat, e.home_lon, e.destination_lat, e.destination_lon);
-    tessaly.Button5Click();
-    EXPECT_EQ(Headings(), e.headings);
-    EXPECT_EQ(Distance(), e.miles);
-    tessaly.Label24Click();
-    EXPECT_EQ(screen.GetText(Control::Label24), "Distance (km)");
-    EXPECT_EQ(tessaly.DistanceFactor, 1.0);
-    EXPECT_EQ(Distance(), e.kilometres);
-    tessaly.Label24Click();
-    EXPECT_EQ(screen.GetText(Control::Label24), "Distance (miles)");
-    EXPECT_EQ(tessaly.DistanceFactor, kMilesPerKilometre);
-    EXPECT_EQ(Distance(), e.miles);
-    EXPECT_EQ(Headings(), e.headings);
+    SCOPED_TRACE(e.HeadingsText);
+    EnterBoth(e.HomeLat, e.HomeLon, e.DestinationLat, e.DestinationLon);
+    tessaly_.OnClick(Control::Button5);
+    EXPECT_EQ(Headings(), e.HeadingsText);
+    EXPECT_EQ(Distance(), e.Miles);
+    tessaly_.OnClick(Control::Label24);
+    EXPECT_EQ(screen_.GetText(Control::Label24), "Distance (km)");
+    EXPECT_EQ(Distance(), e.Kilometres);
+    tessaly_.OnClick(Control::Label24);
+    EXPECT_EQ(screen_.GetText(Control::Label24), "Distance (miles)");
+    EXPECT_EQ(Distance(), e.Miles);
+    EXPECT_EQ(Headings(), e.HeadingsText);
   }
-}
-
-// The grid fields are recomputed from the coordinates measured.
-TEST_F(DistanceCommandTest, GridFieldsShowTheLocatorsOfTheMeasuredPositions) {
-  EnterBoth("41 42 52 N", "72 43 37 W", "33 52 8 S", "151 12 30 E");
-  tessaly.Button5Click();
-  EXPECT_EQ(screen.GetText(Control::Edit7), " FN31pr");
-  EXPECT_EQ(screen.GetText(Control::Edit14), " QF56od");
-  EXPECT_EQ(tessaly.Home.Lat, (DmsAngle{41, 42, 52}));
-  EXPECT_EQ(tessaly.Destination.Lon, (DmsAngle{151, 12, 30}));
 }
 
 TEST_F(DistanceCommandTest, GateStopsWithoutChangingAnything) {
   struct Case {
-    const char* name;
-    std::string home_lat_degrees, home_grid, destination_lat_degrees, destination_grid;
+    const char* Name;
+    std::string HomeLatDegrees, HomeGrid, DestinationLatDegrees, DestinationGrid;
   };
   const Case cases[] = {
       {"both grid fields empty", "40", "", "51", ""},
@@ -106,36 +91,17 @@ TEST_F(DistanceCommandTest, GateStopsWithoutChangingAnything) {
       {"no Destination latitude, no Destination grid", "40", " FN20xa", "", ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Enter(Side::Home, {c.home_lat_degrees, "0", "0", "75", "0", "0"});
-    Enter(Side::Destination, {c.destination_lat_degrees, "30", "0", "0", "7", "0"});
-    screen.SetText(Control::Edit7, c.home_grid);
-    screen.SetText(Control::Edit14, c.destination_grid);
-    screen.SetText(Control::Edit15, " 1.0  :  2.0");
-    screen.SetText(Control::Edit16, " 3.0");
-    const std::size_t changes_before = screen.TextChanges().size();
-    tessaly.Button5Click();
-    EXPECT_EQ(screen.TextChanges().size(), changes_before);
+    SCOPED_TRACE(c.Name);
+    Enter(Side::Home, {c.HomeLatDegrees, "0", "0", "75", "0", "0"});
+    Enter(Side::Destination, {c.DestinationLatDegrees, "30", "0", "0", "7", "0"});
+    screen_.SetText(Control::Edit7, c.HomeGrid);
+    screen_.SetText(Control::Edit14, c.DestinationGrid);
+    screen_.SetText(Control::Edit15, " 1.0  :  2.0");
+    screen_.SetText(Control::Edit16, " 3.0");
+    const std::size_t changes_before = screen_.TextChanges().size();
+    tessaly_.OnClick(Control::Button5);
+    EXPECT_EQ(screen_.TextChanges().size(), changes_before);
   }
-}
-
-// A side with a locator and an empty coordinate field is filled from the
-// locator; the result is the one for the cell centre typed in.
-TEST_F(DistanceCommandTest, MissingCoordinatesAreFilledFromTheLocator) {
-  Enter(Side::Home, {"", "", "", "", "", ""});
-  screen.SetText(Control::Edit7, "FN31pr");
-  EnterPosition(Side::Destination, "51 30 0 N", "0 7 0 W");
-  tessaly.Button5Click();
-  EXPECT_EQ(Shown(Side::Home), (CoordinateTexts{" 41", " 43", " 45", " 72", " 42", " 30"}));
-  EXPECT_EQ(screen.GetText(Control::Edit7), " FN31pr");
-  EXPECT_NE(screen.GetText(Control::Edit14), "");
-  const std::string completed_headings = Headings();
-  const std::string completed_distance = Distance();
-
-  EnterBoth("41 43 45 N", "72 42 30 W", "51 30 0 N", "0 7 0 W");
-  tessaly.Button5Click();
-  EXPECT_EQ(completed_headings, Headings());
-  EXPECT_EQ(completed_distance, Distance());
 }
 
 // A locator that cannot fill in the missing coordinates is no position: the
@@ -144,16 +110,16 @@ TEST_F(DistanceCommandTest, MissingCoordinatesAreFilledFromTheLocator) {
 TEST_F(DistanceCommandTest, ALocatorThatIsNoLocatorStopsTheCommand) {
   for (const bool decimal : {false, true}) {
     SCOPED_TRACE(decimal ? "decimal degrees" : "degrees, minutes, seconds");
-    tessaly.Home.DecimalFormat = decimal;
+    ShowFormat(Side::Home, decimal);
     Enter(Side::Home, {"", "", "", "", "", ""});
-    screen.SetText(Control::Edit7, "FN31py");
+    screen_.SetText(Control::Edit7, "FN31py");
     Enter(Side::Destination, {"51", "30", "", "0", "7", "0"});
-    screen.SetText(Control::Edit14, " JO62qm");
-    screen.SetText(Control::Edit15, " 1.0  :  2.0");
-    screen.SetText(Control::Edit16, " 3.0");
-    tessaly.Button5Click();
-    EXPECT_EQ(screen.GetText(Control::Edit7), " Error!");
-    EXPECT_EQ(screen.GetText(Control::Edit10), "") << "the Destination was not completed";
+    screen_.SetText(Control::Edit14, " JO62qm");
+    screen_.SetText(Control::Edit15, " 1.0  :  2.0");
+    screen_.SetText(Control::Edit16, " 3.0");
+    tessaly_.OnClick(Control::Button5);
+    EXPECT_EQ(screen_.GetText(Control::Edit7), " Error!");
+    EXPECT_EQ(screen_.GetText(Control::Edit10), "") << "the Destination was not completed";
     EXPECT_EQ(Headings(), " 1.0  :  2.0");
     EXPECT_EQ(Distance(), " 3.0");
   }
@@ -161,12 +127,12 @@ TEST_F(DistanceCommandTest, ALocatorThatIsNoLocatorStopsTheCommand) {
 
 TEST_F(DistanceCommandTest, DecimalDegreeFieldThatIsNotANumberLeavesTheResults) {
   EnterBoth("0 0 0 N", "0 0 0 W", "51 30 0 N", "0 7 0 W");
-  tessaly.Home.DecimalFormat = true;
-  screen.SetText(Control::Edit1, "40.5");
-  screen.SetText(Control::Edit4, "7..5");
-  screen.SetText(Control::Edit15, " 1.0  :  2.0");
-  screen.SetText(Control::Edit16, " 3.0");
-  EXPECT_EQ(ErrorMessageOf([&] { tessaly.Button5Click(); }),
+  ShowFormat(Side::Home, true);
+  screen_.SetText(Control::Edit1, "40.5");
+  screen_.SetText(Control::Edit4, "7..5");
+  screen_.SetText(Control::Edit15, " 1.0  :  2.0");
+  screen_.SetText(Control::Edit16, " 3.0");
+  EXPECT_EQ(ErrorMessageOf([&] { tessaly_.OnClick(Control::Button5); }),
             "'7..5' is not a valid floating point value");
   EXPECT_EQ(Headings(), " 1.0  :  2.0");
   EXPECT_EQ(Distance(), " 3.0");

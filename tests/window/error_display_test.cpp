@@ -14,8 +14,8 @@ namespace {
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterACharacterThatSortsAfterIt) {
   const struct {
-    const char* message;
-    const char* shown;
+    const char* Message;
+    const char* Shown;
   } cases[] = {
       {"'x' is not a valid integer value", "'x' is not a valid integer value."},
       {"Invalid floating point operation", "Invalid floating point operation."},
@@ -27,7 +27,7 @@ TEST(ErrorBoxText, AddsAFullStopOnlyAfterACharacterThatSortsAfterIt) {
       {"ends in Latin-1 \xe9", "ends in Latin-1 \xe9."},
       {"", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(ErrorBoxText(c.message), c.shown) << c.message;
+  for (const auto& c : cases) EXPECT_EQ(ErrorBoxText(c.Message), c.Shown) << c.Message;
 }
 
 TEST(RunGuarded, ShowsTheEscapedErrorAndReportsTheHandlerUnfinished) {

@@ -30,9 +30,9 @@ using FieldChecksTest = ScreenFixture;
 
 TEST_F(FieldChecksTest, ValueAboveTheBoundIsEmptiedAndAnyOtherKeepsItsText) {
   struct Case {
-    Kind kind;
-    const char* text;
-    bool emptied;
+    Kind Category;
+    const char* Text;
+    bool Emptied;
   };
   constexpr std::array<Case, 18> kCases{{
       {Kind::LatitudeDegrees, "89", false},
@@ -55,22 +55,22 @@ TEST_F(FieldChecksTest, ValueAboveTheBoundIsEmptiedAndAnyOtherKeepsItsText) {
       {Kind::MinutesOrSeconds, "", false},    // never read
   }};
   for (const Case& c : kCases) {
-    for (Control field : kCoordinateFields) {
-      if (KindOf(field) != c.kind) continue;
-      screen.SetText(field, c.text);
-      tessaly.OnFocusLeft(field);
-      EXPECT_EQ(screen.GetText(field), c.emptied ? "" : c.text)
-          << ControlName(field) << " left holding '" << c.text << "'";
-      screen.SetText(field, "");
+    for (Control field : kCoordinateFieldsOfBoth) {
+      if (KindOf(field) != c.Category) continue;
+      screen_.SetText(field, c.Text);
+      tessaly_.OnFocusLeft(field);
+      EXPECT_EQ(screen_.GetText(field), c.Emptied ? "" : c.Text)
+          << ControlName(field) << " left holding '" << c.Text << "'";
+      screen_.SetText(field, "");
     }
   }
 }
 
 TEST_F(FieldChecksTest, TextThatIsNoNumberFailsWithItsTextAndStays) {
   struct Case {
-    Control field;
-    const char* text;
-    const char* message;
+    Control Field;
+    const char* Text;
+    const char* Message;
   };
   const std::array<Case, 7> kCases{{
       {Control::Edit1, " ", "' ' is not a valid floating point value"},
@@ -83,38 +83,38 @@ TEST_F(FieldChecksTest, TextThatIsNoNumberFailsWithItsTextAndStays) {
       {Control::Edit10, "59 ", "'59 ' is not a valid integer value"},
   }};
   for (const Case& c : kCases) {
-    screen.SetText(c.field, c.text);
-    EXPECT_EQ(ErrorMessageOf([&] { tessaly.OnFocusLeft(c.field); }), c.message)
-        << ControlName(c.field);
-    EXPECT_EQ(screen.GetText(c.field), c.text);
+    screen_.SetText(c.Field, c.Text);
+    EXPECT_EQ(ErrorMessageOf([&] { tessaly_.OnFocusLeft(c.Field); }), c.Message)
+        << ControlName(c.Field);
+    EXPECT_EQ(screen_.GetText(c.Field), c.Text);
   }
 }
 
 // A click empties the field, its location's locator and both results, in
 // this order, also when the field was empty; nothing else changes.
 TEST_F(FieldChecksTest, ClickEmptiesTheFieldItsLocatorAndTheResults) {
-  for (Control field : kCoordinateFields) {
+  for (Control field : kCoordinateFieldsOfBoth) {
     for (const char* text : {"7", ""}) {
-      for (Control other : kCoordinateFields) screen.SetText(other, "7");
-      screen.SetText(field, text);
-      screen.SetText(Control::Edit7, " FN31pr");
-      screen.SetText(Control::Edit14, " JN48");
-      screen.SetText(Control::Edit15, " 50.5  :  288.2");
-      screen.SetText(Control::Edit16, " 3542.8");
-      screen.SetItemIndex(Control::RadioGroup1, 1);
+      for (Control other : kCoordinateFieldsOfBoth) screen_.SetText(other, "7");
+      screen_.SetText(field, text);
+      screen_.SetText(Control::Edit7, " FN31pr");
+      screen_.SetText(Control::Edit14, " JN48");
+      screen_.SetText(Control::Edit15, " 50.5  :  288.2");
+      screen_.SetText(Control::Edit16, " 3542.8");
+      screen_.SetItemIndex(Control::RadioGroup1, 1);
       const bool home = SideOf(field) == Side::Home;
       const Control grid = home ? Control::Edit7 : Control::Edit14;
-      const std::size_t start = screen.TextChanges().size();
+      const std::size_t start = screen_.TextChanges().size();
 
-      tessaly.OnClick(field);
+      tessaly_.OnClick(field);
 
       std::vector<TextChange> expected{{grid, ""}, {Control::Edit15, ""}, {Control::Edit16, ""}};
       if (*text != '\0') expected.insert(expected.begin(), {field, ""});
-      EXPECT_EQ(ChangesSince(screen, start), expected)
+      EXPECT_EQ(ChangesSince(screen_, start), expected)
           << ControlName(field) << " holding '" << text << "'";
-      EXPECT_EQ(screen.GetText(home ? Control::Edit14 : Control::Edit7),
+      EXPECT_EQ(screen_.GetText(home ? Control::Edit14 : Control::Edit7),
                 home ? " JN48" : " FN31pr");
-      EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup1), 1);
+      EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup1), 1);
     }
   }
 }

@@ -10,71 +10,63 @@ namespace {
 
 class FormatSwitchTest : public ScreenFixture {
  protected:
-  void Switch(Side side) { tessaly.OnDoubleClick(ControlsOf(side).Frame); }
+  void Switch(Side side) { tessaly_.OnDoubleClick(ControlsOf(side).Frame); }
 };
 
 struct RoundTrip {
-  Side side;
-  CoordinateTexts typed;
-  std::string lat_text, lon_text;
-  double lat_degrees, lon_degrees;
-  CoordinateTexts back;
+  Side Where;
+  CoordinateTexts Typed;
+  std::string LatText, LonText;
+  CoordinateTexts Back;
 };
 
 TEST_F(FormatSwitchTest, ToDecimalDegreesAndBack) {
   // clang-format off
   const RoundTrip cases[] = {
       {Side::Destination, {"38", "7", "24", "179", "59", "59"}, " 38.1233333", " 179.9997222",
-       38.0 + 7.0 / 60 + 24.0 / 3600, 179.0 + 59.0 / 60 + 59.0 / 3600,
        {" 38", " 7", " 24", " 179", " 59", " 59"}},
       {Side::Destination, {"", "", "", "", "", ""}, " 0.0000000", " 0.0000000",
-       0.0, 0.0, {" 0", " 0", " 0", " 0", " 0", " 0"}},
+       {" 0", " 0", " 0", " 0", " 0", " 0"}},
       // Not whole numbers: they count as 0.
       {Side::Home, {"10", "30.5", " ", "20", "15 ", "1e1"}, " 10.0000000", " 20.0000000",
-       10.0, 20.0, {" 10", " 0", " 0", " 20", " 0", " 0"}},
+       {" 10", " 0", " 0", " 20", " 0", " 0"}},
   };
   // clang-format on
   for (const RoundTrip& c : cases) {
-    SCOPED_TRACE(c.lat_text + " /" + c.lon_text);
-    const LocationControls& fields = ControlsOf(c.side);
-    Enter(c.side, c.typed);
-    Switch(c.side);
-    EXPECT_TRUE(Record(c.side).DecimalFormat);
-    EXPECT_EQ(screen.GetText(fields.LatDegrees), c.lat_text);
-    EXPECT_EQ(screen.GetText(fields.LonDegrees), c.lon_text);
-    EXPECT_NEAR(Record(c.side).LatDegrees, c.lat_degrees, 1e-12);
-    EXPECT_NEAR(Record(c.side).LonDegrees, c.lon_degrees, 1e-12);
-    EXPECT_TRUE(ShowsFormatLayout(screen, c.side, true));
+    SCOPED_TRACE(c.LatText + " /" + c.LonText);
+    const LocationControls& fields = ControlsOf(c.Where);
+    Enter(c.Where, c.Typed);
+    Switch(c.Where);
+    EXPECT_EQ(screen_.GetText(fields.LatDegrees), c.LatText);
+    EXPECT_EQ(screen_.GetText(fields.LonDegrees), c.LonText);
+    EXPECT_TRUE(ShowsFormatLayout(screen_, c.Where, true));
     // Hidden, the minute and second fields keep what they held.
-    EXPECT_EQ(screen.GetText(fields.LatMinutes), c.typed[1]);
-    EXPECT_EQ(screen.GetText(fields.LonSeconds), c.typed[5]);
+    EXPECT_EQ(screen_.GetText(fields.LatMinutes), c.Typed[1]);
+    EXPECT_EQ(screen_.GetText(fields.LonSeconds), c.Typed[5]);
 
-    Switch(c.side);
-    EXPECT_FALSE(Record(c.side).DecimalFormat);
-    EXPECT_EQ(Shown(c.side), c.back);
-    EXPECT_TRUE(ShowsFormatLayout(screen, c.side, false));
+    Switch(c.Where);
+    EXPECT_EQ(Shown(c.Where), c.Back);
+    EXPECT_TRUE(ShowsFormatLayout(screen_, c.Where, false));
   }
 }
 
 TEST_F(FormatSwitchTest, TypedDecimalDegreesBackToDegreesMinutesSeconds) {
   struct Case {
-    std::string lat_text, lon_text;
-    CoordinateTexts back;
-    DmsAngle lat;
+    std::string LatText, LonText;
+    CoordinateTexts Back;
   };
   const Case cases[] = {
-      {" 38.1234567", "7.5", {" 38", " 7", " 24", " 7", " 30", " 0"}, {38, 7, 24}},
-      {" 10.9999000", "0.25", {" 10", " 59", " 60", " 0", " 15", " 0"}, {10, 59, 60}},
-      {"5.", ".", {" 5", " 0", " 0", " 0", " 0", " 0"}, {5, 0, 0}},
+      {" 38.1234567", "7.5", {" 38", " 7", " 24", " 7", " 30", " 0"}},
+      {" 10.9999000", "0.25", {" 10", " 59", " 60", " 0", " 15", " 0"}},
+      {"5.", ".", {" 5", " 0", " 0", " 0", " 0", " 0"}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.lat_text);
+    SCOPED_TRACE(c.LatText);
     Switch(Side::Destination);
-    screen.SetText(Control::Edit8, c.lat_text);
-    screen.SetText(Control::Edit11, c.lon_text);
+    screen_.SetText(Control::Edit8, c.LatText);
+    screen_.SetText(Control::Edit11, c.LonText);
     Switch(Side::Destination);
-    EXPECT_EQ(Shown(Side::Destination), c.back);
-    EXPECT_EQ(tessaly.Destination.Lat, c.lat);
+    EXPECT_EQ(Shown(Side::Destination), c.Back);
   }
 }
 
@@ -82,8 +74,8 @@ TEST_F(FormatSwitchTest, TypedDecimalDegreesBackToDegreesMinutesSeconds) {
 // degrees have been written.
 TEST_F(FormatSwitchTest, HomeLongitudeBeyondItsBoundIsEmptiedOnTheWayBack) {
   Switch(Side::Home);
-  screen.SetText(Control::Edit1, "12.5");
-  screen.SetText(Control::Edit4, "200.5");
+  screen_.SetText(Control::Edit1, "12.5");
+  screen_.SetText(Control::Edit4, "200.5");
   Switch(Side::Home);
   EXPECT_EQ(Shown(Side::Home), (CoordinateTexts{" 12", " 30", " 0", "", " 30", " 0"}));
 }
@@ -95,40 +87,35 @@ TEST_F(FormatSwitchTest, EmptyDegreeFieldStopsTheConversionButNotTheLayout) {
     SCOPED_TRACE(ControlName(emptied));
     Enter(Side::Home, {"1", "2", "3", "4", "5", "6"});
     Switch(Side::Home);
-    screen.SetText(emptied, "");
+    screen_.SetText(emptied, "");
     const CoordinateTexts before = Shown(Side::Home);
-    const DmsAngle lat_before = tessaly.Home.Lat;
     Switch(Side::Home);
-    EXPECT_FALSE(tessaly.Home.DecimalFormat);
+    EXPECT_FALSE(tessaly_.IsChecked(MenuItem::HomeDecimal));
     EXPECT_EQ(Shown(Side::Home), before);
-    EXPECT_EQ(tessaly.Home.Lat, lat_before);
-    EXPECT_TRUE(ShowsFormatLayout(screen, Side::Home, false));
+    EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Home, false));
   }
 }
 
 TEST_F(FormatSwitchTest, DegreeFieldThatIsNotANumberKeepsTheDecimalLayout) {
   struct Case {
-    std::string lat_text, lon_text, message;
-    double lat_degrees_after;
+    std::string LatText, LonText, Message;
   };
   const Case cases[] = {
-      {"1.2.3", "7", "'1.2.3' is not a valid floating point value", 0.0},
+      {"1.2.3", "7", "'1.2.3' is not a valid floating point value"},
       // Read, but beyond the whole-number range: no field is written.
-      {"12.5", "-1e300", "Invalid floating point operation", 12.5},
-      {"12.5", " ", "' ' is not a valid floating point value", 12.5},
+      {"12.5", "-1e300", "Invalid floating point operation"},
+      {"12.5", " ", "' ' is not a valid floating point value"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
+    SCOPED_TRACE(c.Message);
     Switch(Side::Destination);
-    tessaly.Destination.LatDegrees = 0.0;
-    screen.SetText(Control::Edit8, c.lat_text);
-    screen.SetText(Control::Edit11, c.lon_text);
-    const std::size_t changes_before = screen.TextChanges().size();
-    EXPECT_EQ(ErrorMessageOf([&] { tessaly.OnDoubleClick(Control::Panel2); }), c.message);
-    EXPECT_FALSE(tessaly.Destination.DecimalFormat);
-    EXPECT_EQ(tessaly.Destination.LatDegrees, c.lat_degrees_after);
-    EXPECT_EQ(screen.TextChanges().size(), changes_before);
-    EXPECT_TRUE(ShowsFormatLayout(screen, Side::Destination, true));
+    screen_.SetText(Control::Edit8, c.LatText);
+    screen_.SetText(Control::Edit11, c.LonText);
+    const std::size_t changes_before = screen_.TextChanges().size();
+    EXPECT_EQ(ErrorMessageOf([&] { tessaly_.OnDoubleClick(Control::Panel2); }), c.Message);
+    EXPECT_FALSE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
+    EXPECT_EQ(screen_.TextChanges().size(), changes_before);
+    EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Destination, true));
   }
 }
 
@@ -136,9 +123,9 @@ TEST_F(FormatSwitchTest, DegreeFieldThatIsNotANumberKeepsTheDecimalLayout) {
 // its coordinate; a field that stays keeps it.
 TEST_F(FormatSwitchTest, TheFocusLeavesAHiddenFieldForItsDegreeField) {
   const struct {
-    Control focused;
-    Side side;
-    Control after;
+    Control Focused;
+    Side Where;
+    Control After;
   } cases[] = {
       {Control::Edit3, Side::Home, Control::Edit1},
       {Control::Edit2, Side::Home, Control::Edit1},
@@ -151,20 +138,20 @@ TEST_F(FormatSwitchTest, TheFocusLeavesAHiddenFieldForItsDegreeField) {
       {Control::Edit14, Side::Destination, Control::Edit14},
   };
   for (const auto& c : cases) {
-    screen.SetFocus(c.focused);
-    Switch(c.side);
-    EXPECT_EQ(screen.FocusedControl(), c.after) << ControlName(c.focused);
-    Switch(c.side);
+    screen_.SetFocus(c.Focused);
+    Switch(c.Where);
+    EXPECT_EQ(screen_.FocusedControl(), c.After) << ControlName(c.Focused);
+    Switch(c.Where);
   }
 }
 
 TEST_F(FormatSwitchTest, WindowDoubleClickStopsAtAHomeError) {
-  tessaly.OnDoubleClick(Control::Panel1);
-  screen.SetText(Control::Edit1, "x");
-  EXPECT_EQ(ErrorMessageOf([&] { tessaly.FormDblClick(); }),
+  tessaly_.OnDoubleClick(Control::Panel1);
+  screen_.SetText(Control::Edit1, "x");
+  EXPECT_EQ(ErrorMessageOf([&] { tessaly_.OnDoubleClick(Control::Window); }),
             "'x' is not a valid floating point value");
-  EXPECT_FALSE(tessaly.Destination.DecimalFormat);
-  EXPECT_TRUE(ShowsFormatLayout(screen, Side::Destination, false));
+  EXPECT_FALSE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
+  EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Destination, false));
 }
 
 // Hemispheres, grid and result fields, and the other location are no part of
@@ -174,23 +161,23 @@ TEST_F(FormatSwitchTest, SwitchWritesOnlyItsOwnCoordinateFields) {
   Enter(Side::Destination, {"1", "2", "3", "4", "5", "6"});
   SelectHemispheres(Side::Home, kSouth, kWest);
   SelectHemispheres(Side::Destination, kNoSelection, kEast);
-  screen.SetText(Control::Edit7, " FN31pr");
-  screen.SetText(Control::Edit14, " JJ00aa");
-  screen.SetText(Control::Edit15, " 1.0  :  2.0");
-  screen.SetText(Control::Edit16, " 3.0");
-  const std::size_t changes_before = screen.TextChanges().size();
-  tessaly.OnDoubleClick(Control::Panel1);
-  tessaly.OnDoubleClick(Control::Panel1);
-  for (const auto& [control, text] : ChangesSince(screen, changes_before)) {
+  screen_.SetText(Control::Edit7, " FN31pr");
+  screen_.SetText(Control::Edit14, " JJ00aa");
+  screen_.SetText(Control::Edit15, " 1.0  :  2.0");
+  screen_.SetText(Control::Edit16, " 3.0");
+  const std::size_t changes_before = screen_.TextChanges().size();
+  tessaly_.OnDoubleClick(Control::Panel1);
+  tessaly_.OnDoubleClick(Control::Panel1);
+  for (const auto& [control, text] : ChangesSince(screen_, changes_before)) {
     EXPECT_TRUE(IsCoordinateField(control) && SideOf(control) == Side::Home)
         << ControlName(control);
   }
-  EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup1), kSouth);
-  EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup2), kWest);
-  EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup3), kNoSelection);
-  EXPECT_EQ(screen.GetItemIndex(Control::RadioGroup4), kEast);
-  EXPECT_FALSE(tessaly.Destination.DecimalFormat);
-  EXPECT_TRUE(ShowsFormatLayout(screen, Side::Destination, false));
+  EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup1), kSouth);
+  EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup2), kWest);
+  EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup3), kNoSelection);
+  EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup4), kEast);
+  EXPECT_FALSE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
+  EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Destination, false));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and recalling the Home location through a real home file, and the
-// recall at first show.
+// recall at first show: what the scenarios leave to the command logic.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "geo/distance.h"
-#include "tests/support/scratch_directory.h"
 #include "tests/support/screen_fixture.h"
 #include "window/error_display.h"
 
@@ -19,112 +17,79 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One run of the program: a window whose home file lives in `directory`.
-struct Window {
-  explicit Window(const std::string& directory) : tessaly(screen, directory) {
-    screen.Attach(tessaly);
-    tessaly.FormCreate();
-  }
-  MemoryScreen screen;
-  TTessaly1 tessaly;
-};
-
-// Each test has its own directory, never the user's own configuration.
-class HomeCommandsTest : public ::testing::Test {
+class HomeCommandsTest : public ScreenFixture {
  protected:
   void WriteHomeFile(std::string_view bytes) const {
-    fs::create_directories(directory);
-    WriteBytes(file, bytes);
+    ASSERT_EQ(home_.WriteHomeFile(std::string(bytes)), "");
   }
-
-  ScratchDirectory scratch;
-  const std::string directory = (scratch.Path() / "config" / "Tessaly").string();
-  const std::string file = directory + "/tessaly2.ini";
+  std::string SavedFile() const { return home_.ReadHomeFile().value_or("none"); }
+  void SetFormats(MemoryWindow& window, bool decimal) {
+    for (MenuItem item : {MenuItem::HomeDecimal, MenuItem::DestinationDecimal}) {
+      if (window.Tessaly.IsChecked(item) != decimal) window.Tessaly.OnMenu(item);
+    }
+  }
 };
 
+// Leading zeros, both second items and either unit; the hidden fields of a
+// decimal Home keep what they held.
 TEST_F(HomeCommandsTest, SaveThenRestartRecallsHomeFormatAndUnit) {
   struct Case {
-    const char* name;
-    bool home_decimal, destination_decimal;
-    double factor;
-    CoordinateTexts home;
-    int latitude_index, longitude_index;
-    std::string_view file;
-    CoordinateTexts recalled;
-    int recalled_latitude_index, recalled_longitude_index;
-    const char* caption;
+    const char* Name;
+    bool Decimal;
+    bool Kilometres;
+    CoordinateTexts Home;
+    int LatitudeIndex, LongitudeIndex;
+    std::string_view File;
+    CoordinateTexts Recalled;
   };
-  const std::array<Case, 3> kCases{{
+  const std::array<Case, 2> kCases{{
       {"dms, miles",
        false,
        false,
-       kMilesPerKilometre,
        {"41", "007", "45", "72", "42", "30"},
        1,
        1,
        "41\r\n7\r\n45\r\n1\r\n72\r\n42\r\n30\r\n1\r\n0\r\n1",
-       {" 41", " 7", " 45", " 72", " 42", " 30"},
-       1,
-       1,
-       "Distance (miles)"},
+       {" 41", " 7", " 45", " 72", " 42", " 30"}},
       {"decimal, km",
        true,
        true,
-       kKilometresPerKilometre,
        {" 38.1234567", "1", "2", " 78.5000000", "3", "4"},
        1,
        0,
        "38\r\n7\r\n24\r\n1\r\n78\r\n30\r\n0\r\n0\r\n1\r\n0",
-       {" 38.1233333", " ", "", " 78.5000000", "", ""},
-       1,
-       0,
-       "Distance (km)"},
-      {"only Home decimal",
-       true,
-       false,
-       kMilesPerKilometre,
-       {" 38.1234567", "1", "2", " 78.5000000", "3", "4"},
-       0,
-       0,
-       "38\r\n7\r\n24\r\n0\r\n78\r\n30\r\n0\r\n0\r\n0\r\n1",
-       {" 38", " 7", " 24", " 78", " 30", " 0"},
-       0,
-       0,
-       "Distance (miles)"},
+       {" 38.1233333", " ", "", " 78.5000000", "", ""}},
   }};
   for (const Case& c : kCases) {
+    SCOPED_TRACE(c.Name);
     {
-      Window before(directory);
-      before.tessaly.Home.DecimalFormat = c.home_decimal;
-      before.tessaly.Destination.DecimalFormat = c.destination_decimal;
-      EnterTexts(before.screen, Side::Home, c.home);
-      before.screen.SetItemIndex(Control::RadioGroup1, c.latitude_index);
-      before.screen.SetItemIndex(Control::RadioGroup2, c.longitude_index);
-      before.tessaly.DistanceFactor = c.factor;
-      before.tessaly.SaveHome1Click();
+      MemoryWindow before(home_.Path());
+      SetFormats(before, c.Decimal);
+      EnterTexts(before.Screen, Side::Home, c.Home);
+      before.Screen.SetItemIndex(Control::RadioGroup1, c.LatitudeIndex);
+      before.Screen.SetItemIndex(Control::RadioGroup2, c.LongitudeIndex);
+      if (c.Kilometres) before.Tessaly.OnClick(Control::Label24);
+      before.Tessaly.OnMenu(MenuItem::SaveHome);
     }
-    EXPECT_EQ(ReadBytes(file), c.file) << c.name;
+    EXPECT_EQ(SavedFile(), c.File);
 
-    Window after(directory);
-    after.tessaly.RecallHome1Click();
-    const bool decimal = c.home_decimal && c.destination_decimal;
-    EXPECT_EQ(ShownTexts(after.screen, Side::Home), c.recalled) << c.name;
-    EXPECT_EQ(after.screen.GetItemIndex(Control::RadioGroup1), c.recalled_latitude_index) << c.name;
-    EXPECT_EQ(after.screen.GetItemIndex(Control::RadioGroup2), c.recalled_longitude_index)
-        << c.name;
-    EXPECT_EQ(after.tessaly.Home.DecimalFormat, decimal) << c.name;
-    EXPECT_TRUE(ShowsFormatLayout(after.screen, Side::Home, decimal)) << c.name;
-    EXPECT_EQ(after.tessaly.DistanceFactor, c.factor) << c.name;
-    EXPECT_EQ(after.screen.GetText(Control::Label24), c.caption) << c.name;
+    MemoryWindow after(home_.Path());
+    after.Tessaly.OnMenu(MenuItem::RecallHome);
+    EXPECT_EQ(ShownTexts(after.Screen, Side::Home), c.Recalled);
+    EXPECT_EQ(after.Screen.GetItemIndex(Control::RadioGroup1), c.LatitudeIndex);
+    EXPECT_EQ(after.Screen.GetItemIndex(Control::RadioGroup2), c.LongitudeIndex);
+    EXPECT_EQ(after.Tessaly.IsChecked(MenuItem::HomeDecimal), c.Decimal);
+    EXPECT_TRUE(ShowsFormatLayout(after.Screen, Side::Home, c.Decimal));
+    EXPECT_EQ(after.Tessaly.IsChecked(MenuItem::Kilometres), c.Kilometres);
   }
 }
 
 TEST_F(HomeCommandsTest, SaveTakesMissingValuesFromTheLocatorElseFromTheDefaults) {
   struct Case {
-    bool decimal;
-    CoordinateTexts home;
-    const char* locator;
-    std::string_view file;
+    bool Decimal;
+    CoordinateTexts Home;
+    const char* Locator;
+    std::string_view File;
   };
   const std::array<Case, 3> kCases{{
       {false, {"1", "2", "", "4", "5", "6"}, "", "1\r\n2\r\n54\r\n0\r\n4\r\n5\r\n6\r\n1\r\n0\r\n1"},
@@ -139,71 +104,67 @@ TEST_F(HomeCommandsTest, SaveTakesMissingValuesFromTheLocatorElseFromTheDefaults
        "41\r\n43\r\n45\r\n0\r\n72\r\n42\r\n30\r\n0\r\n1\r\n1"},
   }};
   for (const Case& c : kCases) {
-    Window w(directory);
-    w.tessaly.Home.DecimalFormat = w.tessaly.Destination.DecimalFormat = c.decimal;
-    EnterTexts(w.screen, Side::Home, c.home);
-    w.screen.SetText(Control::Edit7, c.locator);
-    w.tessaly.SaveHome1Click();
-    EXPECT_EQ(ReadBytes(file), c.file) << c.home[0] << " " << c.locator;
+    MemoryWindow w(home_.Path());
+    SetFormats(w, c.Decimal);
+    EnterTexts(w.Screen, Side::Home, c.Home);
+    w.Screen.SetText(Control::Edit7, c.Locator);
+    w.Tessaly.OnMenu(MenuItem::SaveHome);
+    EXPECT_EQ(SavedFile(), c.File) << c.Home[0] << " " << c.Locator;
   }
 }
 
 // Decimal degrees from lines that are no numbers.
 TEST_F(HomeCommandsTest, DamagedFileAtStartShowsTheErrorAndSkipsTheRestOfTheShow) {
   struct Case {
-    std::string_view bytes;
-    const char* error;
-    double factor;
+    std::string_view Bytes;
+    const char* Error;
+    bool Kilometres;
   };
   const std::array<Case, 2> kCases{{
-      {"38\n\n54\n0\n78\n38\n15\n0\n1\n1", "' ' is not a valid integer value.", kMilesPerKilometre},
+      {"38\n\n54\n0\n78\n38\n15\n0\n1\n1", "' ' is not a valid integer value.", false},
       // Seconds are read before minutes and degrees.
-      {"d\nm\ns\n0\n78\n38\n15\n0\n1\n0", "' s' is not a valid integer value.",
-       kKilometresPerKilometre},
+      {"d\nm\ns\n0\n78\n38\n15\n0\n1\n0", "' s' is not a valid integer value.", true},
   }};
   for (const Case& c : kCases) {
-    SCOPED_TRACE(c.error);
-    WriteHomeFile(c.bytes);
-    Window w(directory);
-    w.screen.SetText(Control::Edit15, " 50.5  :  288.2");
+    SCOPED_TRACE(c.Error);
+    WriteHomeFile(c.Bytes);
+    MemoryWindow w(home_.Path());
+    w.Screen.SetText(Control::Edit15, " 50.5  :  288.2");
 
-    EXPECT_FALSE(RunGuarded(w.screen, [&w] { w.tessaly.FormShow(); }));
+    EXPECT_FALSE(RunGuarded(w.Screen, [&w] { w.Tessaly.OnFirstShow(); }));
 
-    EXPECT_EQ(w.screen.Errors(), std::vector<std::string>{c.error});
-    EXPECT_EQ(ShownTexts(w.screen, Side::Home), (CoordinateTexts{"", " ", "", "", "", ""}));
-    EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup1), 0);
-    EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup2), 0);
-    EXPECT_TRUE(w.tessaly.Home.DecimalFormat);
-    EXPECT_EQ(w.tessaly.DistanceFactor, c.factor);
+    EXPECT_EQ(w.Screen.Errors(), std::vector<std::string>{c.Error});
+    EXPECT_EQ(ShownTexts(w.Screen, Side::Home), (CoordinateTexts{"", " ", "", "", "", ""}));
+    EXPECT_EQ(w.Screen.GetItemIndex(Control::RadioGroup1), 0);
+    EXPECT_EQ(w.Screen.GetItemIndex(Control::RadioGroup2), 0);
+    EXPECT_TRUE(w.Tessaly.IsChecked(MenuItem::HomeDecimal));
+    EXPECT_EQ(w.Tessaly.IsChecked(MenuItem::Kilometres), c.Kilometres);
     // Neither the layout, nor the results, nor the focus, nor the locator.
-    EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Home, false));
-    EXPECT_EQ(w.screen.GetText(Control::Edit15), " 50.5  :  288.2");
-    EXPECT_NE(w.screen.FocusedControl(), Control::Edit14);
-    EXPECT_EQ(w.screen.GetText(Control::Edit7), "");
+    EXPECT_TRUE(ShowsFormatLayout(w.Screen, Side::Home, false));
+    EXPECT_EQ(w.Screen.GetText(Control::Edit15), " 50.5  :  288.2");
+    EXPECT_NE(w.Screen.FocusedControl(), Control::Edit14);
+    EXPECT_EQ(w.Screen.GetText(Control::Edit7), "");
   }
 }
 
 TEST_F(HomeCommandsTest, ShortFileAndOddHemispheresAreRecalled) {
   WriteHomeFile("38\r\n0\r\n54\r\n7\r\n78\r\n38\r\n15\r\n-5\r\n0\r\n");
-  Window w(directory);
-  w.tessaly.RecallHome1Click();
-  EXPECT_EQ(ShownTexts(w.screen, Side::Home),
-            (CoordinateTexts{" 38", " 0", " 54", " 78", " 38", " 15"}));
-  EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup1), 1);
-  EXPECT_EQ(w.screen.GetItemIndex(Control::RadioGroup2), -1);
-  EXPECT_EQ(w.tessaly.DistanceFactor, kKilometresPerKilometre);
-  EXPECT_EQ(w.screen.GetText(Control::Label24), "Distance (km)");
+  tessaly_.OnMenu(MenuItem::RecallHome);
+  EXPECT_EQ(Shown(Side::Home), (CoordinateTexts{" 38", " 0", " 54", " 78", " 38", " 15"}));
+  EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup1), 1);
+  EXPECT_EQ(screen_.GetItemIndex(Control::RadioGroup2), -1);
+  EXPECT_EQ(screen_.GetText(Control::Label24), "Distance (km)");
 }
 
 // Where the Destination already shows the recalled format it is left alone;
 // otherwise it is converted.
 TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
   struct Case {
-    const char* name;
-    bool destination_decimal;
-    CoordinateTexts destination;
-    bool file_decimal;
-    CoordinateTexts expected;
+    const char* Name;
+    bool DestinationDecimal;
+    CoordinateTexts Destination;
+    bool FileDecimal;
+    CoordinateTexts Expected;
   };
   const CoordinateTexts kDecimal{" 12.5000000", "7", "7", " 45.2500000", "7", "7"};
   const CoordinateTexts kDms{"12", "30", "0", "45", "15", "0"};
@@ -227,58 +188,54 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
       {"start, dms", false, kEmpty, false, kEmpty},
   }};
   for (const Case& c : kCases) {
-    WriteHomeFile(c.file_decimal ? "38\n0\n54\n0\n78\n38\n15\n0\n1\n1"
-                                 : "38\n0\n54\n0\n78\n38\n15\n0\n0\n1");
-    Window w(directory);
-    if (c.destination_decimal) w.tessaly.OnDoubleClick(Control::Panel2);
-    EnterTexts(w.screen, Side::Destination, c.destination);
+    WriteHomeFile(c.FileDecimal ? "38\n0\n54\n0\n78\n38\n15\n0\n1\n1"
+                                : "38\n0\n54\n0\n78\n38\n15\n0\n0\n1");
+    MemoryWindow w(home_.Path());
+    if (c.DestinationDecimal) w.Tessaly.OnDoubleClick(Control::Panel2);
+    EnterTexts(w.Screen, Side::Destination, c.Destination);
 
-    w.tessaly.RecallHome1Click();
+    w.Tessaly.OnMenu(MenuItem::RecallHome);
 
-    EXPECT_EQ(w.tessaly.Destination.DecimalFormat, c.file_decimal) << c.name;
-    EXPECT_EQ(ShownTexts(w.screen, Side::Destination), c.expected) << c.name;
-    EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Destination, c.file_decimal)) << c.name;
+    EXPECT_EQ(w.Tessaly.IsChecked(MenuItem::DestinationDecimal), c.FileDecimal) << c.Name;
+    EXPECT_EQ(ShownTexts(w.Screen, Side::Destination), c.Expected) << c.Name;
+    EXPECT_TRUE(ShowsFormatLayout(w.Screen, Side::Destination, c.FileDecimal)) << c.Name;
   }
 }
 
 // Without a file, flags, fields and layouts all return to
 // degrees/minutes/seconds.
 TEST_F(HomeCommandsTest, RecallWithoutFileBringsBothLocationsIntoDms) {
-  Window w(directory);
-  w.tessaly.FormDblClick();
-  EnterTexts(w.screen, Side::Destination, {" 12.5000000", "", "", " 45.2500000", "", ""});
+  tessaly_.OnDoubleClick(Control::Window);
+  Enter(Side::Destination, {" 12.5000000", "", "", " 45.2500000", "", ""});
 
-  w.tessaly.RecallHome1Click();
+  tessaly_.OnMenu(MenuItem::RecallHome);
 
-  EXPECT_FALSE(w.tessaly.Home.DecimalFormat);
-  EXPECT_FALSE(w.tessaly.Destination.DecimalFormat);
-  EXPECT_EQ(ShownTexts(w.screen, Side::Home),
-            (CoordinateTexts{" 38", " 00", " 54", " 78", " 38", " 15"}));
-  EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Home, false));
-  EXPECT_EQ(ShownTexts(w.screen, Side::Destination),
-            (CoordinateTexts{" 12", " 30", " 0", " 45", " 15", " 0"}));
-  EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Destination, false));
+  EXPECT_FALSE(tessaly_.IsChecked(MenuItem::HomeDecimal));
+  EXPECT_FALSE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
+  EXPECT_EQ(Shown(Side::Home), (CoordinateTexts{" 38", " 00", " 54", " 78", " 38", " 15"}));
+  EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Home, false));
+  EXPECT_EQ(Shown(Side::Destination), (CoordinateTexts{" 12", " 30", " 0", " 45", " 15", " 0"}));
+  EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Destination, false));
 }
 
 // Nothing a recall without a file meets is reported, and the old results go
 // in every case.
 TEST_F(HomeCommandsTest, RecallWithoutFileIsSilentWhateverTheDestinationHolds) {
-  Window w(directory);
-  w.tessaly.OnDoubleClick(Control::Panel2);
+  tessaly_.OnDoubleClick(Control::Panel2);
   const CoordinateTexts unreadable{" 52.5208333..", "", "", " 13.375", "", ""};
-  EnterTexts(w.screen, Side::Destination, unreadable);
-  w.screen.SetText(Control::Edit15, " 47.1  :  296.1");
-  w.screen.SetText(Control::Edit16, " 3879.8");
+  Enter(Side::Destination, unreadable);
+  screen_.SetText(Control::Edit15, " 47.1  :  296.1");
+  screen_.SetText(Control::Edit16, " 3879.8");
 
-  EXPECT_TRUE(RunGuarded(w.screen, [&w] { w.tessaly.RecallHome1Click(); }));
+  EXPECT_TRUE(RunGuarded(screen_, [this] { tessaly_.OnMenu(MenuItem::RecallHome); }));
 
-  EXPECT_EQ(w.screen.Errors(), std::vector<std::string>{});
-  EXPECT_FALSE(w.tessaly.Destination.DecimalFormat);
-  EXPECT_EQ(ShownTexts(w.screen, Side::Destination), unreadable);
-  EXPECT_TRUE(ShowsFormatLayout(w.screen, Side::Destination, false));
-  EXPECT_EQ(w.screen.GetText(Control::Edit15), "");
-  EXPECT_EQ(w.screen.GetText(Control::Edit16), "");
-  EXPECT_FALSE(fs::exists(directory)) << "a recall creates nothing";
+  EXPECT_EQ(screen_.Errors(), std::vector<std::string>{});
+  EXPECT_FALSE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
+  EXPECT_EQ(Shown(Side::Destination), unreadable);
+  EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Destination, false));
+  EXPECT_EQ(screen_.GetText(Control::Edit15), "");
+  EXPECT_EQ(screen_.GetText(Control::Edit16), "");
+  EXPECT_TRUE(fs::is_empty(home_.Path())) << "a recall creates nothing";
 }
 
 }  // namespace

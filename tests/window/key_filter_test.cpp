@@ -19,9 +19,9 @@ using KeyFilterTest = ScreenFixture;
 
 TEST_F(KeyFilterTest, DigitsAndBackspaceAlwaysAndThePointWhileEitherLocationIsDecimal) {
   struct Case {
-    bool home_decimal, destination_decimal;
-    std::string_view keys;
-    bool accepted;
+    bool HomeDecimal, DestinationDecimal;
+    std::string_view Keys;
+    bool Accepted;
   };
   constexpr std::array<Case, 8> kCases{{
       {false, false, kDigitsAndBackspace, true},
@@ -34,14 +34,14 @@ TEST_F(KeyFilterTest, DigitsAndBackspaceAlwaysAndThePointWhileEitherLocationIsDe
       {true, true, kOthers, false},
   }};
   for (const Case& c : kCases) {
-    tessaly.Home.DecimalFormat = c.home_decimal;
-    tessaly.Destination.DecimalFormat = c.destination_decimal;
+    ShowFormat(Side::Home, c.HomeDecimal);
+    ShowFormat(Side::Destination, c.DestinationDecimal);
     // Every field alike, minute fields and the other location's included.
-    for (Control field : kCoordinateFields) {
-      for (char key : c.keys) {
-        EXPECT_EQ(tessaly.OnKeyTyped(field, key), c.accepted ? key : '\0')
-            << ControlName(field) << " key " << int{key} << " decimal " << c.home_decimal << "/"
-            << c.destination_decimal;
+    for (Control field : kCoordinateFieldsOfBoth) {
+      for (char key : c.Keys) {
+        EXPECT_EQ(tessaly_.OnKeyTyped(field, key), c.Accepted ? key : '\0')
+            << ControlName(field) << " key " << int{key} << " decimal " << c.HomeDecimal << "/"
+            << c.DestinationDecimal;
       }
     }
   }

@@ -6,7 +6,11 @@
 namespace tessaly {
 
 TTessaly1::TTessaly1(WindowOperations& window, std::string home_directory)
-    : window_(window), home_directory_(std::move(home_directory)) {}
+    : window_(window),
+      home_directory_(std::move(home_directory)),
+      home_(window, Side::Home),
+      destination_(window, Side::Destination),
+      results_(window) {}
 
 // Nothing is saved on the way out.
 void TTessaly1::Exit1Click() {

@@ -20,16 +20,13 @@ bool IsBlank(std::string_view text) {
 
 }  // namespace
 
-// The grid field goes first and the degrees before the minutes, so the check
-// that a change of Edit5 runs finds Edit4 already empty.
+// The grid field first, then the results, then the coordinates and both
+// hemisphere choices.
 void TTessaly1::ClearLocation(Side side) {
-  const LocationControls& controls = ControlsOf(side);
-  window_.SetText(controls.Grid, "");
-  window_.SetText(Control::Edit15, "");
-  window_.SetText(Control::Edit16, "");
-  for (Control field : CoordinateFields(controls)) window_.SetText(field, "");
-  window_.SetItemIndex(controls.LatGroup, kNoSelection);
-  window_.SetItemIndex(controls.LonGroup, kNoSelection);
+  LocationPanel& panel = Panel(side);
+  panel.SetGrid("");
+  results_.Clear();
+  panel.ClearCoordinates();
 }
 
 // Enter recomputes both locations from their locators, then the distance.
@@ -38,8 +35,7 @@ void TTessaly1::ClearLocation(Side side) {
 // is no locator: its emptied fields are no position to measure from.
 void TTessaly1::FormKeyDown(KeyCode key) {
   if (key != kKeyEnter) return;
-  if (IsBlank(window_.GetText(Control::Edit7))) return;
-  if (IsBlank(window_.GetText(Control::Edit14))) return;
+  if (IsBlank(home_.Grid()) || IsBlank(destination_.Grid())) return;
   const bool home_decoded = CalcLatLon(Side::Home);
   const bool destination_decoded = CalcLatLon(Side::Destination);
   if (home_decoded && destination_decoded) Button5Click();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/scenario/case_runner.h"
+#include "tests/scenario/case_runner.h"
 
 #include <charconv>
 #include <deque>
@@ -44,9 +44,9 @@ class CaseRun {
   // window start it first. Actions start it only when they need it.
   enum class Kind { kAction, kCheck, kErrorCheck, kFileCheck };
   struct Entry {
-    Handler handler;
-    Kind kind;
-    std::string_view usage;
+    Handler Run;
+    Kind Category;
+    std::string_view Usage;
   };
   static const std::map<std::string_view, Entry>& Commands();
 
@@ -126,19 +126,20 @@ std::size_t ArgumentCount(std::string_view usage) {
 }
 
 void CaseRun::Run(const Command& command) {
-  if (!command.fault.empty()) Fail(command.fault);
-  const auto found = Commands().find(command.verb);
-  if (found == Commands().end()) Fail("unknown command " + Quote(command.verb));
+  if (!command.Fault.empty()) Fail(command.Fault);
+  const auto found = Commands().find(command.Verb);
+  if (found == Commands().end()) Fail("unknown command " + Quote(command.Verb));
   const Entry& entry = found->second;
-  if (command.arguments.size() != ArgumentCount(entry.usage)) {
-    BadArgument(command, "takes " + std::to_string(ArgumentCount(entry.usage)) +
-                             " argument(s): " + std::string(entry.usage));
+  if (command.Arguments.size() != ArgumentCount(entry.Usage)) {
+    BadArgument(command, "takes " + std::to_string(ArgumentCount(entry.Usage)) +
+                             " argument(s): " + std::string(entry.Usage));
   }
   // Errors come from the window, so checking for them starts it too; the
   // home file can be checked without one.
-  if (entry.kind == Kind::kCheck || entry.kind == Kind::kErrorCheck) driver_.EnsureStarted();
-  if (entry.kind == Kind::kCheck || entry.kind == Kind::kFileCheck) NoErrorLeft();
-  (this->*entry.handler)(command);
+  if (entry.Category == Kind::kCheck || entry.Category == Kind::kErrorCheck)
+    driver_.EnsureStarted();
+  if (entry.Category == Kind::kCheck || entry.Category == Kind::kFileCheck) NoErrorLeft();
+  (this->*entry.Run)(command);
 }
 
 void CaseRun::NoErrorLeft() {
@@ -146,14 +147,14 @@ void CaseRun::NoErrorLeft() {
 }
 
 void CaseRun::BadArgument(const Command& command, const std::string& why) {
-  Fail("bad argument: " + command.verb + " " + why);
+  Fail("bad argument: " + command.Verb + " " + why);
 }
 
 Control CaseRun::ControlArgument(const Command& command, std::size_t index) {
-  const Argument& argument = command.arguments[index];
-  if (argument.quoted) BadArgument(command, "needs a control name, not a text");
-  const std::optional<Control> control = tessaly::ControlByName(argument.text);
-  if (!control) Fail("unknown control " + Quote(argument.text));
+  const Argument& argument = command.Arguments[index];
+  if (argument.Quoted) BadArgument(command, "needs a control name, not a text");
+  const std::optional<Control> control = tessaly::ControlByName(argument.Text);
+  if (!control) Fail("unknown control " + Quote(argument.Text));
   return *control;
 }
 
@@ -164,19 +165,19 @@ Control CaseRun::RadioGroup(const Command& command, std::size_t index) {
 }
 
 const std::string& CaseRun::Text(const Command& command, std::size_t index) {
-  const Argument& argument = command.arguments[index];
-  if (!argument.quoted) {
-    BadArgument(command, "needs a double-quoted text, not " + Quote(argument.text));
+  const Argument& argument = command.Arguments[index];
+  if (!argument.Quoted) {
+    BadArgument(command, "needs a double-quoted text, not " + Quote(argument.Text));
   }
-  return argument.text;
+  return argument.Text;
 }
 
 int CaseRun::Integer(const Command& command, std::size_t index, int lowest, int highest) {
-  const Argument& argument = command.arguments[index];
-  const std::string& word = argument.text;
+  const Argument& argument = command.Arguments[index];
+  const std::string& word = argument.Text;
   int value = 0;
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (argument.quoted || word.empty() || error != std::errc() || end != word.data() + word.size() ||
+  if (argument.Quoted || word.empty() || error != std::errc() || end != word.data() + word.size() ||
       value < lowest || value > highest) {
     BadArgument(command, "needs a whole number from " + std::to_string(lowest) + " to " +
                              std::to_string(highest) + ", not " + Quote(word));
@@ -185,8 +186,8 @@ int CaseRun::Integer(const Command& command, std::size_t index, int lowest, int 
 }
 
 bool CaseRun::IsWord(const Command& command, std::size_t index, std::string_view word) {
-  const Argument& argument = command.arguments[index];
-  return !argument.quoted && argument.text == word;
+  const Argument& argument = command.Arguments[index];
+  return !argument.Quoted && argument.Text == word;
 }
 
 void CaseRun::HomeFile(const Command& command) {
@@ -201,14 +202,14 @@ void CaseRun::HomeDirReadonly(const Command&) {
 }
 
 void CaseRun::Key(const Command& command) {
-  const Argument& argument = command.arguments[0];
+  const Argument& argument = command.Arguments[0];
   std::optional<KeyStroke> stroke;
-  if (!argument.quoted) {
-    stroke = tessaly::KeyForName(argument.text);
-  } else if (argument.text.size() == 1) {
-    stroke = tessaly::KeyForByte(argument.text.front());
+  if (!argument.Quoted) {
+    stroke = tessaly::KeyForName(argument.Text);
+  } else if (argument.Text.size() == 1) {
+    stroke = tessaly::KeyForByte(argument.Text.front());
   }
-  if (!stroke) BadArgument(command, "has no key " + Quote(argument.text));
+  if (!stroke) BadArgument(command, "has no key " + Quote(argument.Text));
   driver_.Press(*stroke);
 }
 
@@ -298,11 +299,11 @@ void CaseRun::ExpectClosed(const Command&) {
 }  // namespace
 
 CaseResult RunCase(const Case& script_case) {
-  int line = script_case.line;
+  int line = script_case.Line;
   try {
     CaseRun run;
-    for (const Command& command : script_case.commands) {
-      line = command.line;
+    for (const Command& command : script_case.Commands) {
+      line = command.Line;
       run.Run(command);
     }
     run.NoErrorLeft();

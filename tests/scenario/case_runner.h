@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "tools/scenario/script.h"
+#include "tests/scenario/script.h"
 
 namespace scenario {
 
 struct CaseResult {
-  bool passed = true;
-  int line = 0;         // where it failed
-  std::string message;  // what was expected and what was found
+  bool Passed = true;
+  int Line = 0;         // where it failed
+  std::string Message;  // what was expected and what was found
 };
 
 CaseResult RunCase(const Case& script_case);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/scenario/script.h"
+#include "tests/scenario/script.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
+
+#include "tests/support/script_escapes.h"
 
 namespace scenario {
 namespace {
@@ -39,25 +42,20 @@ bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& bytes, std
       continue;
     }
     if (++pos == line.size()) break;
-    switch (line[pos]) {
-      case '\\': bytes += '\\'; break;
-      case '"': bytes += '"'; break;
-      case 'b': bytes += '\b'; break;
-      case 'r': bytes += '\r'; break;
-      case 'n': bytes += '\n'; break;
-      case 't': bytes += '\t'; break;
-      case 'x': {
-        const int high = pos + 1 < line.size() ? HexValue(line[pos + 1]) : -1;
-        const int low = pos + 2 < line.size() ? HexValue(line[pos + 2]) : -1;
-        if (high < 0 || low < 0) {
-          fault = "\\x needs two hexadecimal digits";
-          return false;
-        }
-        bytes += static_cast<char>(high * 16 + low);
-        pos += 2;
-        break;
+    if (line[pos] == tessaly::kHexEscapeLetter) {
+      const int high = pos + 1 < line.size() ? HexValue(line[pos + 1]) : -1;
+      const int low = pos + 2 < line.size() ? HexValue(line[pos + 2]) : -1;
+      if (high < 0 || low < 0) {
+        fault = "\\x needs two hexadecimal digits";
+        return false;
       }
-      default: fault = std::string("unknown escape \\") + line[pos]; return false;
+      bytes += static_cast<char>(high * 16 + low);
+      pos += 2;
+    } else if (const std::optional<char> byte = tessaly::EscapedByte(line[pos])) {
+      bytes += *byte;
+    } else {
+      fault = std::string("unknown escape \\") + line[pos];
+      return false;
     }
   }
   fault = "text without its closing quote";
@@ -74,8 +72,8 @@ std::vector<Argument> SplitLine(std::string_view line, std::string& fault) {
     if (pos == line.size()) return arguments;
     Argument argument;
     if (line[pos] == '"') {
-      argument.quoted = true;
-      if (!ReadQuoted(line, pos, argument.text, fault)) return arguments;
+      argument.Quoted = true;
+      if (!ReadQuoted(line, pos, argument.Text, fault)) return arguments;
       if (pos < line.size() && !IsBlank(line[pos])) {
         fault = "a text must be followed by a blank or the end of the line";
         return arguments;
@@ -83,7 +81,7 @@ std::vector<Argument> SplitLine(std::string_view line, std::string& fault) {
     } else {
       const std::size_t start = pos;
       while (pos < line.size() && !IsBlank(line[pos])) ++pos;
-      argument.text = std::string(line.substr(start, pos - start));
+      argument.Text = std::string(line.substr(start, pos - start));
     }
     arguments.push_back(std::move(argument));
   }
@@ -105,25 +103,25 @@ std::vector<Case> ParseScript(const std::string& file, std::istream& in) {
     const std::string_view verb = line.substr(0, verb_end);
     if (verb == "case") {
       Case next{std::string(TrimBlanks(line.substr(verb_end))), file, line_number, {}};
-      if (next.name.empty()) {
-        next.name = "(unnamed)";
-        next.commands.push_back({line_number, "case", {}, "a case needs a name"});
+      if (next.Name.empty()) {
+        next.Name = "(unnamed)";
+        next.Commands.push_back({line_number, "case", {}, "a case needs a name"});
       }
       cases.push_back(std::move(next));
       continue;
     }
     if (cases.empty()) {
       cases.push_back({std::string(kBeforeFirstCase), file, line_number, {}});
-      cases.back().commands.push_back(
+      cases.back().Commands.push_back(
           {line_number, std::string(verb), {}, "commands must follow a `case` line"});
     }
     Command command{line_number, std::string(verb), {}, {}};
     if (verb.front() == '"') {
-      command.fault = "a line must begin with a command";
+      command.Fault = "a line must begin with a command";
     } else {
-      command.arguments = SplitLine(line.substr(verb_end), command.fault);
+      command.Arguments = SplitLine(line.substr(verb_end), command.Fault);
     }
-    cases.back().commands.push_back(std::move(command));
+    cases.back().Commands.push_back(std::move(command));
   }
   return cases;
 }

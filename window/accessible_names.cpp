@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/accessible_names.h"
+#include "window/accessible_names.h"
 
 #include <utility>
 
@@ -50,14 +50,14 @@ std::string AccessibleName(const ControlLayout& row) {
         {c.Frame, " location"},
     };
     for (const auto& [control, role] : roles) {
-      if (control == row.control) return std::string(SideName(side)).append(role);
+      if (control == row.Id) return std::string(SideName(side)).append(role);
     }
     // Both sides' buttons have the same captions.
-    if (row.control == c.CalcGridButton || row.control == c.CalcLatLonButton) {
-      return std::string(SideName(side)).append(": ").append(Trimmed(row.text));
+    if (row.Id == c.CalcGridButton || row.Id == c.CalcLatLonButton) {
+      return std::string(SideName(side)).append(": ").append(Trimmed(row.Text));
     }
   }
-  switch (row.control) {
+  switch (row.Id) {
     case C::Panel3: return "Heading and distance";
     case C::Edit15: return "Headings, forward and reverse";
     default: return {};

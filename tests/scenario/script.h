@@ -13,22 +13,22 @@ namespace scenario {
 
 // A word, or a double-quoted TEXT with its escapes resolved to bytes.
 struct Argument {
-  bool quoted = false;
-  std::string text;
+  bool Quoted = false;
+  std::string Text;
 };
 
 struct Command {
-  int line = 0;
-  std::string verb;
-  std::vector<Argument> arguments;
-  std::string fault;  // why the line could not be read; empty when it could
+  int Line = 0;
+  std::string Verb;
+  std::vector<Argument> Arguments;
+  std::string Fault;  // why the line could not be read; empty when it could
 };
 
 struct Case {
-  std::string name;
-  std::string file;
-  int line = 0;  // of the `case` line
-  std::vector<Command> commands;
+  std::string Name;
+  std::string File;
+  int Line = 0;  // of the `case` line
+  std::vector<Command> Commands;
 };
 
 // The name under which commands written before the first `case` are reported.

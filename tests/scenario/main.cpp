@@ -6,9 +6,9 @@
 #include <iostream>
 #include <memory>
 
+#include "tests/scenario/case_runner.h"
+#include "tests/scenario/script.h"
 #include "tests/support/headless_application.h"
-#include "tools/scenario/case_runner.h"
-#include "tools/scenario/script.h"
 
 namespace {
 
@@ -16,10 +16,10 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 void Report(const std::string& name, const std::string& file, const scenario::CaseResult& result) {
-  if (result.passed) {
+  if (result.Passed) {
     std::cout << "ok " << name << std::endl;
   } else {
-    std::cout << "FAIL " << name << " (" << file << ":" << result.line << "): " << result.message
+    std::cout << "FAIL " << name << " (" << file << ":" << result.Line << "): " << result.Message
               << std::endl;
   }
 }
@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
     }
     for (const scenario::Case& script_case : cases) {
       const scenario::CaseResult result = scenario::RunCase(script_case);
-      Report(script_case.name, file, result);
-      ++(result.passed ? passed : failed);
+      Report(script_case.Name, file, result);
+      ++(result.Passed ? passed : failed);
     }
   }
   std::cout << passed << " passed, " << failed << " failed" << std::endl;

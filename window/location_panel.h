@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One location's frame, Home's or the Destination's: its controls by role,
+// its format and its record, and the operations every command performs on
+// them. The commands say what to read and write; the panel knows which
+// control holds it and in which order the fields are written.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "geo/location.h"
+#include "geo/locator.h"
+#include "window/location_controls.h"
+#include "window/window_operations.h"
+
+namespace tessaly {
+
+// Latitude degrees, minutes, seconds, then longitude degrees, minutes,
+// seconds.
+using CoordinateTexts = std::array<std::string, 6>;
+
+// The position a location's fields give, as "Calc. Grid" reads them.
+struct FieldPosition {
+  DmsAngle Lat;  // magnitudes as the encoder takes them
+  DmsAngle Lon;
+  double LatDegrees = 0.0;  // the same magnitudes in decimal degrees
+  double LonDegrees = 0.0;
+  int LatHemisphere = kNoSelection;  // the radio groups' item indexes
+  int LonHemisphere = kNoSelection;
+  SignedPosition Signed() const {
+    return SignedByHemispheres(LatDegrees, LonDegrees, LatHemisphere, LonHemisphere);
+  }
+};
+
+class LocationPanel {
+ public:
+  LocationPanel(WindowOperations& window, Side side);
+
+  const LocationControls& Controls() const { return controls_; }
+  bool DecimalFormat() const { return record_.DecimalFormat; }
+
+  // Texts.
+  std::string Grid() const;
+  void SetGrid(const std::string& text);
+  // Either degree field or the grid field holds something: the location is
+  // not empty to the distance command.
+  bool HasSomething() const;
+  bool AnyCoordinateFieldEmpty() const;
+  bool DegreeFieldsFilled() const;
+
+  // Reading. In degrees/minutes/seconds each field is a whole number, a text
+  // that is none counting as the fallback's part; in decimal degrees the two
+  // degree fields are read as decimal numbers (TessalyError for a text that
+  // is none) and split, and the hidden fields are not read.
+  FieldPosition Read(const DmsAngle& lat_fallback = {}, const DmsAngle& lon_fallback = {}) const;
+  // What "Calc. Grid" and the distance command read, kept in the record.
+  FieldPosition ReadAndStore();
+  // The position shown, read as Read() but without failing: nothing where
+  // decimal degrees are no number.
+  std::optional<SignedPosition> ShownPosition() const;
+
+  // Writing. Every write goes through the window, so the text-changed rule
+  // runs (see RechecksLongitudeDegrees); the longitude degrees are always
+  // written before the longitude minutes, so that the check sees them.
+  void WriteCoordinates(const CoordinateTexts& texts);  // reading order
+  void ClearCoordinates();                              // fields, then both hemisphere choices
+  void SetField(Control field, const std::string& text);
+  void SetHemispheres(int latitude_index, int longitude_index);
+  // "Calc. Lat/Lon"'s writes: the centre of a decoded cell (or, for a text
+  // that is no locator, empty fields and "N" and "W"), in the location's
+  // format, then the locator rewritten or " Error!".
+  void ShowDecoded(const std::optional<DecodedLocator>& decoded);
+
+  // The format switch (a double-click on the frame): toggles the flag and
+  // converts the fields. A failed reading ends it before the layout changes.
+  void SwitchFormat();
+  // Sets the flag to the other value and runs the switch, which toggles it
+  // back and converts the fields: the location ends in `decimal` format.
+  void ApplyFormat(bool decimal);
+  // The flag alone, as the recall sets it.
+  void SetDecimalFormat(bool decimal) { record_.DecimalFormat = decimal; }
+  // Decimal degrees of whole ones into the degree fields only, as the switch
+  // and the recall show them; the hidden fields keep their texts.
+  void ShowDecimalDegrees(const DmsAngle& lat, const DmsAngle& lon);
+  // The layout of a format: degree field widths, minute and second fields
+  // and labels. A hidden field that held the focus hands it to the field
+  // that now shows its coordinate.
+  void ShowLayout(bool decimal);
+
+  // The check when the focus leaves a coordinate field: a value above its
+  // bound is emptied in place; a text that is no number throws.
+  void CheckField(Control field);
+  // Home's rule: every change of its longitude minutes checks its longitude
+  // degrees again, whoever makes the change.
+  void OnTextChanged(Control field);
+
+ private:
+  FieldPosition ReadWholeParts(const DmsAngle& lat_fallback, const DmsAngle& lon_fallback) const;
+  FieldPosition ReadDecimalDegrees() const;
+  void ReadHemispheres(FieldPosition& position) const;
+  void ConvertToDms();
+
+  WindowOperations& window_;
+  const LocationControls& controls_;
+  // Home has the re-check of its longitude degrees, the Destination none.
+  bool rechecks_longitude_degrees_;
+  Location record_;
+};
+
+}  // namespace tessaly
