@@ -16,7 +16,8 @@ using tessaly::fuzz::Require;
 
 constexpr std::size_t kMaxLineLength = 3;
 constexpr char kEndOfFileMark = '\x1a';
-// The numbers a save can write into three characters.
+// The numbers a save writes: it refuses any that does not fit a line, and
+// those that fit are -99 to 999.
 constexpr int kSmallestSaved = -99;
 constexpr int kSavedSpan = 999 - kSmallestSaved + 1;
 
@@ -41,6 +42,10 @@ void CheckReadsBack(std::string_view seed) {
     const int raw =
         static_cast<unsigned char>(seed[2 * i]) << 8 | static_cast<unsigned char>(seed[2 * i + 1]);
     numbers[i] = kSmallestSaved + raw % kSavedSpan;
+    Require(tessaly::FitsAHomeFileLine(numbers[i]), "-99 to 999 fit a line");
+    Require(!tessaly::FitsAHomeFileLine(kSmallestSaved - 1 - raw) &&
+                !tessaly::FitsAHomeFileLine(kSmallestSaved + kSavedSpan + raw),
+            "nothing beyond -99 to 999 fits a line");
   }
   const tessaly::HomeFileValues values{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
                                        numbers[5], numbers[6], numbers[7], numbers[8], numbers[9]};

@@ -13,8 +13,6 @@ constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 // The text-file end marker: nothing after it is read.
 constexpr char kEndOfFileMark = '\x1a';
-// The reader's line buffer holds three characters.
-constexpr std::size_t kMaxLineLength = 3;
 
 }  // namespace
 
@@ -45,7 +43,8 @@ HomeFileLines SplitHomeFileLines(std::string_view contents) {
   std::size_t next = 0;
   for (std::string& line : lines) {
     if (next >= bytes.size()) break;  // the end of the file: this and later lines stay empty
-    while (next < bytes.size() && bytes[next] != kLineFeed && line.size() < kMaxLineLength) {
+    while (next < bytes.size() && bytes[next] != kLineFeed &&
+           line.size() < kHomeFileLineCharacters) {
       line += bytes[next++];
     }
     if (next < bytes.size() && bytes[next] == kLineFeed) {
@@ -54,9 +53,13 @@ HomeFileLines SplitHomeFileLines(std::string_view contents) {
     }
     // A full buffer not followed by a line end fails the reading; the rest
     // of the file is not read.
-    if (line.size() == kMaxLineLength) break;
+    if (line.size() == kHomeFileLineCharacters) break;
   }
   return lines;
+}
+
+bool FitsAHomeFileLine(std::int32_t value) {
+  return std::to_string(value).size() <= kHomeFileLineCharacters;
 }
 
 std::int32_t LineInteger(std::string_view line) {

@@ -35,6 +35,13 @@ struct HomeFileValues {
 // CR LF after each of the first nine lines, none after the last.
 std::string HomeFileText(const HomeFileValues& values);
 
+// The recall keeps at most this many characters of a line: its line buffer
+// holds three and the terminating zero.
+inline constexpr std::size_t kHomeFileLineCharacters = 3;
+
+// Whether the recall reads `value` back as written: -99 to 999.
+bool FitsAHomeFileLine(std::int32_t value);
+
 using HomeFileLines = std::array<std::string, kHomeFileLineCount>;
 
 // The ten line texts as the recall sees them: CR dropped anywhere, byte 26

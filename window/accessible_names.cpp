@@ -64,6 +64,13 @@ std::string AccessibleName(const ControlLayout& row) {
   }
 }
 
+std::string FieldName(Control control) {
+  for (const ControlLayout& row : WindowLayout()) {
+    if (row.Id == control) return AccessibleName(row);
+  }
+  return ControlName(control);
+}
+
 std::string DistanceFieldName(bool kilometres) {
   return kilometres ? "Distance in kilometres" : "Distance in miles";
 }

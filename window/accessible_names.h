@@ -17,6 +17,10 @@ namespace tessaly {
 // DistanceFieldName).
 std::string AccessibleName(const ControlLayout& row);
 
+// The same for a control by itself ("Home latitude degrees"), as messages
+// name a field too.
+std::string FieldName(Control control);
+
 // Edit16 names the unit of the distance it shows.
 std::string DistanceFieldName(bool kilometres);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "geo/number_text.h"
 #include "geo/readings.h"
@@ -47,11 +48,6 @@ bool LocationPanel::AnyCoordinateFieldEmpty() const {
   const auto fields = CoordinateFields(controls_);
   return std::any_of(fields.begin(), fields.end(),
                      [this](Control field) { return window_.GetText(field).empty(); });
-}
-
-bool LocationPanel::DegreeFieldsFilled() const {
-  return !window_.GetText(controls_.LatDegrees).empty() &&
-         !window_.GetText(controls_.LonDegrees).empty();
 }
 
 FieldPosition LocationPanel::Read(const DmsAngle& lat_fallback,
@@ -153,10 +149,10 @@ void LocationPanel::ShowDecoded(const std::optional<DecodedLocator>& decoded) {
   }
   // In decimal degrees the location shows the new position converted, as if
   // switched to degrees/minutes/seconds and back: the texts just written are
-  // exactly these numbers (empty ones 0), and the check of a decoded
-  // longitude never empties it.
+  // exactly these numbers, and the check of a decoded longitude never empties
+  // it. Fields emptied for a text that is no locator stay empty.
   if (record_.DecimalFormat) {
-    ShowDecimalDegrees(centre.Lat, centre.Lon);
+    if (decoded) ShowDecimalDegrees(centre.Lat, centre.Lon);
     ShowLayout(true);
   }
   SetHemispheres(centre.LatHemisphere, centre.LonHemisphere);
@@ -164,46 +160,54 @@ void LocationPanel::ShowDecoded(const std::optional<DecodedLocator>& decoded) {
 }
 
 void LocationPanel::SwitchFormat() {
-  record_.DecimalFormat = !record_.DecimalFormat;
-  if (record_.DecimalFormat) {
+  ApplyFormat(!record_.DecimalFormat);
+}
+
+// Every text is made before anything changes: a reading that fails leaves
+// the flag, the fields and the layout as they were. An empty degree field
+// stays empty, either way: an axis with nothing in it has no value to show.
+void LocationPanel::ApplyFormat(bool decimal) {
+  const std::string lat_degrees = window_.GetText(controls_.LatDegrees);
+  const std::string lon_degrees = window_.GetText(controls_.LonDegrees);
+  if (decimal) {
     // The minute and second fields keep their texts while hidden; a text
     // that is not a whole number counts as 0.
     const FieldPosition whole = ReadWholeParts({}, {});
-    ShowDecimalDegrees(whole.Lat, whole.Lon);
+    record_.DecimalFormat = true;
+    ShowDecimalDegrees(lat_degrees.empty() ? std::nullopt : std::optional(whole.Lat),
+                       lon_degrees.empty() ? std::nullopt : std::optional(whole.Lon));
   } else {
-    ConvertToDms();
+    std::optional<DmsAngle> lat, lon;
+    if (!lat_degrees.empty()) lat = SplitDegrees(ReadDecimal(lat_degrees));
+    if (!lon_degrees.empty()) lon = SplitDegrees(ReadDecimal(lon_degrees));
+    record_.DecimalFormat = false;
+    // Degrees before minutes: the check the Home longitude minutes' change
+    // runs must see the new degrees.
+    const auto fields = CoordinateFields(controls_);
+    for (const auto& [angle, first] : {std::pair{lat, 0}, std::pair{lon, 3}}) {
+      if (!angle) continue;
+      window_.SetText(fields[first], WholeNumberText(angle->Degrees));
+      window_.SetText(fields[first + 1], WholeNumberText(angle->Minutes));
+      window_.SetText(fields[first + 2], WholeNumberText(angle->Seconds));
+    }
+    if (lat) record_.Lat = *lat;
+    if (lon) record_.Lon = *lon;
   }
-  ShowLayout(record_.DecimalFormat);
+  ShowLayout(decimal);
 }
 
-void LocationPanel::ApplyFormat(bool decimal) {
-  record_.DecimalFormat = !decimal;
-  SwitchFormat();
-}
-
-void LocationPanel::ShowDecimalDegrees(const DmsAngle& lat, const DmsAngle& lon) {
-  record_.Lat = lat;
-  record_.LatDegrees = DmsToDegrees(lat);
-  window_.SetText(controls_.LatDegrees, DecimalDegreeText(record_.LatDegrees));
-  record_.Lon = lon;
-  record_.LonDegrees = DmsToDegrees(lon);
-  window_.SetText(controls_.LonDegrees, DecimalDegreeText(record_.LonDegrees));
-}
-
-void LocationPanel::ConvertToDms() {
-  // Nothing to convert; the layout still follows the flag, so the fields the
-  // user needs next are there, as they were.
-  if (!DegreeFieldsFilled()) return;
-  // A failed reading leaves the texts and the decimal layout; so does a
-  // value beyond the integer range, split before any field is written.
-  const FieldPosition decimal = ReadDecimalDegrees();
-  record_.LatDegrees = decimal.LatDegrees;
-  record_.LonDegrees = decimal.LonDegrees;
-  record_.Lat = decimal.Lat;
-  record_.Lon = decimal.Lon;
-  WriteCoordinates({WholeNumberText(decimal.Lat.Degrees), WholeNumberText(decimal.Lat.Minutes),
-                    WholeNumberText(decimal.Lat.Seconds), WholeNumberText(decimal.Lon.Degrees),
-                    WholeNumberText(decimal.Lon.Minutes), WholeNumberText(decimal.Lon.Seconds)});
+void LocationPanel::ShowDecimalDegrees(const std::optional<DmsAngle>& lat,
+                                       const std::optional<DmsAngle>& lon) {
+  if (lat) {
+    record_.Lat = *lat;
+    record_.LatDegrees = DmsToDegrees(*lat);
+    window_.SetText(controls_.LatDegrees, DecimalDegreeText(record_.LatDegrees));
+  }
+  if (lon) {
+    record_.Lon = *lon;
+    record_.LonDegrees = DmsToDegrees(*lon);
+    window_.SetText(controls_.LonDegrees, DecimalDegreeText(record_.LonDegrees));
+  }
 }
 
 void LocationPanel::ShowLayout(bool decimal) {

@@ -47,7 +47,6 @@ class LocationPanel {
   // not empty to the distance command.
   bool HasSomething() const;
   bool AnyCoordinateFieldEmpty() const;
-  bool DegreeFieldsFilled() const;
 
   // Reading. In degrees/minutes/seconds each field is a whole number, a text
   // that is none counting as the fallback's part; in decimal degrees the two
@@ -73,16 +72,19 @@ class LocationPanel {
   void ShowDecoded(const std::optional<DecodedLocator>& decoded);
 
   // The format switch (a double-click on the frame): toggles the flag and
-  // converts the fields. A failed reading ends it before the layout changes.
+  // converts the fields.
   void SwitchFormat();
-  // Sets the flag to the other value and runs the switch, which toggles it
-  // back and converts the fields: the location ends in `decimal` format.
+  // Brings the location into `decimal` format from the other one: reads the
+  // fields as the other format shows them and writes them in this one. An
+  // empty degree field stays empty. A reading that fails (TessalyError)
+  // changes nothing: flag, fields and layout stay as they were.
   void ApplyFormat(bool decimal);
   // The flag alone, as the recall sets it.
   void SetDecimalFormat(bool decimal) { record_.DecimalFormat = decimal; }
   // Decimal degrees of whole ones into the degree fields only, as the switch
-  // and the recall show them; the hidden fields keep their texts.
-  void ShowDecimalDegrees(const DmsAngle& lat, const DmsAngle& lon);
+  // and "Calc. Lat/Lon" show them; the hidden fields keep their texts, and an
+  // axis without a value is not written.
+  void ShowDecimalDegrees(const std::optional<DmsAngle>& lat, const std::optional<DmsAngle>& lon);
   // The layout of a format: degree field widths, minute and second fields
   // and labels. A hidden field that held the focus hands it to the field
   // that now shows its coordinate.
@@ -99,7 +101,6 @@ class LocationPanel {
   FieldPosition ReadWholeParts(const DmsAngle& lat_fallback, const DmsAngle& lon_fallback) const;
   FieldPosition ReadDecimalDegrees() const;
   void ReadHemispheres(FieldPosition& position) const;
-  void ConvertToDms();
 
   WindowOperations& window_;
   const LocationControls& controls_;

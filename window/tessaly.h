@@ -100,7 +100,9 @@ class TTessaly1 {
   char FilterKey(char key) const;
   void ClickCoordinateField(Control field);
 
-  // Home commands.
+  // Home commands. The recall as the first show runs it, before the focus
+  // moves and the Home locator is computed; "Recall Home" computes it too.
+  void Recall();
   void RecallDefaultHome();
   void RecallHome(const RecalledHome& home);
   // The recall's last step for the Destination; `was_decimal` is its flag

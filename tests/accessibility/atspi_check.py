@@ -149,8 +149,12 @@ def check_view_menu(app):
         check(not has_state(item, pyatspi.STATE_CHECKED), item.name + " unchecked at start")
     # Each item runs its command, and its check mark follows; a second run
     # brings both back.
+    # Decimal degrees show in a wide degree field (an empty location shows
+    # no number to look at).
     def degrees(field):
-        return lambda: "." in text_of(by_name(app, field, "text"))
+        extents = lambda: by_name(app, field, "text").queryComponent().getExtents(
+            pyatspi.DESKTOP_COORDS)
+        return lambda: extents().width > 60
 
     shows = {
         "Home in decimal degrees": degrees("Home latitude degrees"),

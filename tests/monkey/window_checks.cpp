@@ -173,15 +173,17 @@ void WindowChecks::CheckHomeFile(const HomeDirectory& home) {
 }
 
 // Errors a user may meet: a field that is not a number, arithmetic without a
-// valid result. Anything else, a failed save in a writable directory
-// included, is a fault.
+// valid result, a value too long for the home file refused. Anything else, a
+// failed save in a writable directory included, is a fault.
 void WindowChecks::CheckErrors(WindowDriver& driver) {
   for (const std::string& error : driver.TakeErrors()) {
     ++errors_seen_;
     const bool not_a_number =
         error.starts_with('\'') && (error.ends_with("' is not a valid floating point value.") ||
                                     error.ends_with("' is not a valid integer value."));
-    if (!not_a_number && error != "Invalid floating point operation.") {
+    const bool refused_save =
+        error.starts_with("Cannot save the home file ") && error.ends_with(" characters.");
+    if (!not_a_number && !refused_save && error != "Invalid floating point operation.") {
       faults_.push_back("unexpected error: " + Quote(error));
     }
   }

@@ -25,8 +25,11 @@ TEST_F(FormatSwitchTest, ToDecimalDegreesAndBack) {
   const RoundTrip cases[] = {
       {Side::Destination, {"38", "7", "24", "179", "59", "59"}, " 38.1233333", " 179.9997222",
        {" 38", " 7", " 24", " 179", " 59", " 59"}},
-      {Side::Destination, {"", "", "", "", "", ""}, " 0.0000000", " 0.0000000",
-       {" 0", " 0", " 0", " 0", " 0", " 0"}},
+      // An empty degree field stays empty, either way; the other axis is
+      // converted.
+      {Side::Destination, {"", "", "", "", "", ""}, "", "", {"", "", "", "", "", ""}},
+      {Side::Home, {"52", "30", "", "", "15", ""}, " 52.5000000", "",
+       {" 52", " 30", " 0", "", "15", ""}},
       // Not whole numbers: they count as 0.
       {Side::Home, {"10", "30.5", " ", "20", "15 ", "1e1"}, " 10.0000000", " 20.0000000",
        {" 10", " 0", " 0", " 20", " 0", " 0"}},
@@ -80,42 +83,51 @@ TEST_F(FormatSwitchTest, HomeLongitudeBeyondItsBoundIsEmptiedOnTheWayBack) {
   EXPECT_EQ(Shown(Side::Home), (CoordinateTexts{" 12", " 30", " 0", "", " 30", " 0"}));
 }
 
-// Nothing to convert: the flag and the layout say degrees/minutes/seconds,
-// the texts stay as they are.
-TEST_F(FormatSwitchTest, EmptyDegreeFieldStopsTheConversionButNotTheLayout) {
-  for (Control emptied : {Control::Edit1, Control::Edit4}) {
-    SCOPED_TRACE(ControlName(emptied));
+// A degree field emptied in decimal degrees stays empty on the way back; the
+// other axis is converted, and the flag and the layout follow.
+TEST_F(FormatSwitchTest, AnEmptiedDegreeFieldStaysEmptyAndTheOtherAxisIsConverted) {
+  const struct {
+    Control Emptied;
+    CoordinateTexts Back;
+  } cases[] = {{Control::Edit1, {"", "2", "3", " 4", " 5", " 6"}},
+               {Control::Edit4, {" 1", " 2", " 3", "", "5", "6"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(ControlName(c.Emptied));
     Enter(Side::Home, {"1", "2", "3", "4", "5", "6"});
     Switch(Side::Home);
-    screen_.SetText(emptied, "");
-    const CoordinateTexts before = Shown(Side::Home);
+    screen_.SetText(c.Emptied, "");
     Switch(Side::Home);
     EXPECT_FALSE(tessaly_.IsChecked(MenuItem::HomeDecimal));
-    EXPECT_EQ(Shown(Side::Home), before);
+    EXPECT_EQ(Shown(Side::Home), c.Back);
     EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Home, false));
   }
 }
 
-TEST_F(FormatSwitchTest, DegreeFieldThatIsNotANumberKeepsTheDecimalLayout) {
+// The switch reads everything it needs before it changes anything: a reading
+// that fails leaves the flag, the texts and the layout, and the location reads
+// as decimal degrees still.
+TEST_F(FormatSwitchTest, AFailedSwitchChangesNothing) {
   struct Case {
     std::string LatText, LonText, Message;
   };
   const Case cases[] = {
       {"1.2.3", "7", "'1.2.3' is not a valid floating point value"},
-      // Read, but beyond the whole-number range: no field is written.
+      // Read, but beyond the whole-number range.
       {"12.5", "-1e300", "Invalid floating point operation"},
       {"12.5", " ", "' ' is not a valid floating point value"},
   };
+  Switch(Side::Destination);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Message);
-    Switch(Side::Destination);
     screen_.SetText(Control::Edit8, c.LatText);
     screen_.SetText(Control::Edit11, c.LonText);
     const std::size_t changes_before = screen_.TextChanges().size();
     EXPECT_EQ(ErrorMessageOf([&] { tessaly_.OnDoubleClick(Control::Panel2); }), c.Message);
-    EXPECT_FALSE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
+    EXPECT_TRUE(tessaly_.IsChecked(MenuItem::DestinationDecimal));
     EXPECT_EQ(screen_.TextChanges().size(), changes_before);
     EXPECT_TRUE(ShowsFormatLayout(screen_, Side::Destination, true));
+    // Calc. Grid still reads the decimal fields, not the hidden ones.
+    EXPECT_EQ(ErrorMessageOf([&] { tessaly_.OnClick(Control::Button3); }), c.Message);
   }
 }
 

@@ -171,11 +171,11 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
   const CoordinateTexts kEmpty{};
   const std::array<Case, 8> kCases{{
       {"decimal stays", true, kDecimal, true, kDecimal},
-      {"decimal without degrees is switched",
+      {"decimal without degrees stays",
        true,
        {"", "7", "7", " 45.2500000", "7", "7"},
        true,
-       {" 0.1186111", "7", "7", " 0.1186111", "7", "7"}},
+       {"", "7", "7", " 45.2500000", "7", "7"}},
       {"dms without degrees",
        false,
        {"", "30", "0", "45", "15", "0"},
@@ -184,7 +184,7 @@ TEST_F(HomeCommandsTest, DestinationIsConvertedOnlyFromTheOtherFormat) {
       {"dms stays", false, kDms, false, kDms},
       {"dms to decimal", false, kDms, true, {" 12.5000000", "30", "0", " 45.2500000", "15", "0"}},
       {"decimal to dms", true, kDecimal, false, {" 12", " 30", " 0", " 45", " 15", " 0"}},
-      {"start, decimal", false, kEmpty, true, {" 0.0000000", "", "", " 0.0000000", "", ""}},
+      {"start, decimal", false, kEmpty, true, kEmpty},
       {"start, dms", false, kEmpty, false, kEmpty},
   }};
   for (const Case& c : kCases) {
@@ -236,6 +236,68 @@ TEST_F(HomeCommandsTest, RecallWithoutFileIsSilentWhateverTheDestinationHolds) {
   EXPECT_EQ(screen_.GetText(Control::Edit15), "");
   EXPECT_EQ(screen_.GetText(Control::Edit16), "");
   EXPECT_TRUE(fs::is_empty(home_.Path())) << "a recall creates nothing";
+}
+
+}  // namespace
+}  // namespace tessaly
+
+namespace tessaly {
+namespace {
+
+// A recall through the menu shows the locator of the Home it recalled, as
+// the first show does, not the one the Home grid held before.
+TEST_F(HomeCommandsTest, RecallHomeComputesTheLocatorOfTheRecalledHome) {
+  const std::optional<std::string> files[] = {
+      std::nullopt,
+      "41\r\n42\r\n52\r\n0\r\n72\r\n43\r\n37\r\n0\r\n0\r\n1",
+      "38\r\n7\r\n24\r\n1\r\n78\r\n30\r\n0\r\n1\r\n1\r\n0",
+  };
+  for (const std::optional<std::string>& file : files) {
+    SCOPED_TRACE(file.value_or("no file"));
+    ASSERT_EQ(file ? home_.WriteHomeFile(*file) : home_.RemoveHomeFile(), "");
+    MemoryWindow started(home_.Path());
+    started.Tessaly.OnFirstShow();
+    screen_.SetText(Control::Edit7, "JO62qm");
+    tessaly_.OnClick(Control::Button2);
+    tessaly_.OnMenu(MenuItem::RecallHome);
+    EXPECT_EQ(screen_.GetText(Control::Edit7), started.Screen.GetText(Control::Edit7));
+  }
+}
+
+// Only what a line of the file keeps is saved: a value of more characters
+// would come back cut, and the file is left as it was.
+TEST_F(HomeCommandsTest, SaveRefusesAValueTheRecallWouldNotReadBack) {
+  struct Case {
+    bool decimal;
+    Control field;
+    std::string text;
+    const char* message_end;  // empty: saved
+  };
+  const Case cases[] = {
+      {false, Control::Edit1, "1234", ": Home latitude degrees 1234 has more than 3 characters"},
+      {false, Control::Edit6, "5000", ": Home longitude seconds 5000 has more than 3 characters"},
+      {true, Control::Edit4, "1000.25", ": Home longitude degrees 1000 has more than 3 characters"},
+      {false, Control::Edit3, "999", ""},
+      // 60 seconds from a conversion come back as saved.
+      {true, Control::Edit1, " 10.9999000", ""},
+  };
+  const std::string old_file = "38\r\n0\r\n54\r\n0\r\n78\r\n38\r\n15\r\n0\r\n0\r\n1";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    WriteHomeFile(old_file);
+    MemoryWindow w(home_.Path());
+    w.Tessaly.OnFirstShow();
+    SetFormats(w, c.decimal);
+    w.Screen.SetText(c.field, c.text);
+    if (*c.message_end == '\0') {
+      w.Tessaly.OnMenu(MenuItem::SaveHome);
+      EXPECT_NE(SavedFile(), old_file);
+    } else {
+      EXPECT_EQ(ErrorMessageOf([&] { w.Tessaly.OnMenu(MenuItem::SaveHome); }),
+                "Cannot save the home file " + home_.FilePath() + c.message_end);
+      EXPECT_EQ(SavedFile(), old_file);
+    }
+  }
 }
 
 }  // namespace

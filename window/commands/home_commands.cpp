@@ -3,11 +3,13 @@
 // at first show, "Save Home " and "Recall Home".
 #include <array>
 #include <string>
+#include <utility>
 
 #include "geo/error.h"
 #include "geo/number_text.h"
 #include "geo/readings.h"
 #include "home/home_file.h"
+#include "window/accessible_names.h"
 #include "window/tessaly.h"
 
 namespace tessaly {
@@ -43,7 +45,7 @@ void TTessaly1::FormCreate() {
 
 // An error in the recall leaves the focus and the Home locator alone.
 void TTessaly1::FormShow() {
-  RecallHome1Click();
+  Recall();
   window_.SetFocus(destination_.Controls().Grid);
   CalcGrid(Side::Home);
 }
@@ -66,10 +68,32 @@ void TTessaly1::SaveHome1Click() {
   values.Format = home_.DecimalFormat() && destination_.DecimalFormat() ? kFlagSet : 0;
   values.Unit = results_.Unit() == DistanceUnit::Miles ? kFlagSet : 0;
 
+  // A value of more characters than a line keeps would come back cut: it is
+  // refused, and the file stays as it was.
+  const LocationControls& fields = home_.Controls();
+  const std::pair<Control, std::int32_t> coordinates[] = {
+      {fields.LatDegrees, values.LatDegrees}, {fields.LatMinutes, values.LatMinutes},
+      {fields.LatSeconds, values.LatSeconds}, {fields.LonDegrees, values.LonDegrees},
+      {fields.LonMinutes, values.LonMinutes}, {fields.LonSeconds, values.LonSeconds}};
+  for (const auto& [field, value] : coordinates) {
+    if (FitsAHomeFileLine(value)) continue;
+    throw TessalyError("Cannot save the home file " + home_file_path_ + ": " + FieldName(field) +
+                       WholeNumberText(value) + " has more than " +
+                       std::to_string(kHomeFileLineCharacters) + " characters");
+  }
+
   SaveHomeFile(home_file_path_, HomeFileText(values));
 }
 
+// The Home grid shows the recalled Home's locator, as after the first show:
+// the locator typed before belongs to another place, and the next Enter
+// would decode it.
 void TTessaly1::RecallHome1Click() {
+  Recall();
+  CalcGrid(Side::Home);
+}
+
+void TTessaly1::Recall() {
   if (const std::optional<std::string> contents = LoadHomeFile(home_file_path_)) {
     RecallHome(ParseHomeFile(*contents));
   } else {
@@ -104,12 +128,11 @@ void TTessaly1::RecallHome(const RecalledHome& recalled) {
   BringDestinationInto(recalled.DecimalFormat, destination_was_decimal);
 }
 
-// The Destination goes through its switch unless it already shows the
-// recalled format with values in its degree fields: converting those again
-// would read decimal degrees as whole ones.
+// The Destination is converted only from the other format: converting a
+// Destination that already shows the recalled format would read decimal
+// degrees as whole ones, or whole ones as decimal.
 void TTessaly1::BringDestinationInto(bool decimal, bool was_decimal) {
-  if (was_decimal == decimal && destination_.DegreeFieldsFilled()) return;
-  destination_.ApplyFormat(decimal);
+  if (was_decimal != decimal) destination_.ApplyFormat(decimal);
 }
 
 void TTessaly1::RecallDefaultHome() {
