@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -52,16 +53,18 @@ const std::vector<Place>& Places() {
   return places;
 }
 
-const std::vector<std::string>& Locators() {
-  static const std::vector<std::string> locators = [] {
-    std::vector<std::string> all;
+// The places' locators of `characters`, one set a length.
+const std::vector<std::string>& Locators(int characters) {
+  static std::map<int, std::vector<std::string>> by_length;
+  std::vector<std::string>& all = by_length[characters];
+  if (all.empty()) {
     for (const Place& p : Places()) {
       all.push_back(LatLonToLocator(p.Lat.Degrees, p.Lat.Minutes, p.Lat.Seconds, p.LatHemisphere,
-                                    p.Lon.Degrees, p.Lon.Minutes, p.Lon.Seconds, p.LonHemisphere));
+                                    p.Lon.Degrees, p.Lon.Minutes, p.Lon.Seconds, p.LonHemisphere,
+                                    characters));
     }
-    return all;
-  }();
-  return locators;
+  }
+  return all;
 }
 
 // The next input, round and round.
@@ -69,49 +72,60 @@ std::size_t Next(std::size_t i) {
   return (i + 1) & (kInputCount - 1);
 }
 
+// Each at every length the window writes, against Hamlib at the same length.
+void LocatorLengths(benchmark::internal::Benchmark* benchmark) {
+  for (int characters = kDefaultCharacters; characters <= kMostCharacters; characters += 2) {
+    benchmark->Arg(characters);
+  }
+}
+
 void Encode(benchmark::State& state) {
   const std::vector<Place>& places = Places();
+  const auto characters = static_cast<int>(state.range(0));
   std::size_t i = 0;
   for (auto _ : state) {
     const Place& p = places[i];
     benchmark::DoNotOptimize(LatLonToLocator(p.Lat.Degrees, p.Lat.Minutes, p.Lat.Seconds,
                                              p.LatHemisphere, p.Lon.Degrees, p.Lon.Minutes,
-                                             p.Lon.Seconds, p.LonHemisphere));
+                                             p.Lon.Seconds, p.LonHemisphere, characters));
     i = Next(i);
   }
 }
-BENCHMARK(Encode);
+BENCHMARK(Encode)->Apply(LocatorLengths);
 
 void HamlibEncode(benchmark::State& state) {
   rig_set_debug(RIG_DEBUG_NONE);
   const std::vector<Place>& places = Places();
-  constexpr int kPairs = 3;  // six characters
-  std::array<char, 2 * kPairs + 1> locator{};
+  const auto pairs = static_cast<int>(state.range(0) / 2);
+  std::array<char, kMostCharacters + 1> locator{};
   std::size_t i = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        longlat2locator(places[i].LonDegrees, places[i].LatDegrees, locator.data(), kPairs));
+        longlat2locator(places[i].LonDegrees, places[i].LatDegrees, locator.data(), pairs));
     benchmark::DoNotOptimize(locator);
     i = Next(i);
   }
 }
-BENCHMARK(HamlibEncode);
+BENCHMARK(HamlibEncode)->Apply(LocatorLengths);
 
 void Decode(benchmark::State& state) {
-  const std::vector<std::string>& locators = Locators();
+  const auto characters = static_cast<int>(state.range(0));
+  const std::vector<std::string>& locators = Locators(characters);
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(LocatorToLatLon(locators[i]));
+    benchmark::DoNotOptimize(LocatorToLatLon(locators[i], characters));
     i = Next(i);
   }
 }
-BENCHMARK(Decode);
+BENCHMARK(Decode)->Apply(LocatorLengths);
 
 void HamlibDecode(benchmark::State& state) {
   rig_set_debug(RIG_DEBUG_NONE);
   std::vector<std::string> locators;
   // Hamlib takes the locator without the leading blank.
-  for (const std::string& locator : Locators()) locators.push_back(locator.substr(1));
+  for (const std::string& locator : Locators(static_cast<int>(state.range(0)))) {
+    locators.push_back(locator.substr(1));
+  }
   std::size_t i = 0;
   double longitude = 0;
   double latitude = 0;
@@ -122,7 +136,7 @@ void HamlibDecode(benchmark::State& state) {
     i = Next(i);
   }
 }
-BENCHMARK(HamlibDecode);
+BENCHMARK(HamlibDecode)->Apply(LocatorLengths);
 
 void DistanceAndHeadings(benchmark::State& state) {
   const std::vector<Place>& places = Places();

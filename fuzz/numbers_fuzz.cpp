@@ -115,11 +115,18 @@ void CheckUsualPositions(FuzzedDataProvider& input) {
           "the path measured at once is the distance and the headings measured apart");
 }
 
-bool IsValidLocatorText(const std::string& text) {
+// " " and `characters`: field letters "A" to "R", then digits and letters
+// "a" to "x" in turn.
+bool IsValidLocatorText(const std::string& text, int characters) {
   auto in = [](char c, char first, char last) { return c >= first && c <= last; };
-  return text.size() == 7 && text[0] == ' ' && in(text[1], 'A', 'R') && in(text[2], 'A', 'R') &&
-         in(text[3], '0', '9') && in(text[4], '0', '9') && in(text[5], 'a', 'x') &&
-         in(text[6], 'a', 'x');
+  if (text.size() != static_cast<std::size_t>(characters) + 1 || text[0] != ' ') return false;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const std::size_t pair = (i - 1) / 2;
+    const bool fits = pair == 0 ? in(text[i], 'A', 'R')
+                                : (pair % 2 == 1 ? in(text[i], '0', '9') : in(text[i], 'a', 'x'));
+    if (!fits) return false;
+  }
+  return true;
 }
 
 // A magnitude in seconds as the encoder reads it: the degrees' sign ignored,
@@ -129,9 +136,8 @@ std::int64_t TotalSeconds(std::int32_t degrees, std::int32_t minutes, std::int32
          static_cast<std::int64_t>(minutes) * kSecondsPerMinute + seconds;
 }
 
-double SignedSeconds(const tessaly::DmsAngle& angle, bool negative) {
-  const double seconds =
-      static_cast<double>(TotalSeconds(angle.Degrees, angle.Minutes, 0)) + angle.Seconds;
+double SignedSeconds(tessaly::ArcUnits magnitude, bool negative) {
+  const double seconds = static_cast<double>(magnitude) / tessaly::kArcUnitsPerSecond;
   return negative ? -seconds : seconds;
 }
 
@@ -143,9 +149,17 @@ void CheckEncoder(FuzzedDataProvider& input) {
                                : input.ConsumeIntegral<std::int32_t>();
   }
   const auto [lat_d, lat_m, lat_s, lat_h, lon_d, lon_m, lon_s, lon_h] = parts;
+  const int characters = tessaly::kSquareCharacters + 2 * input.ConsumeIntegralInRange(0, 4);
+  const std::string longest = tessaly::LatLonToLocator(lat_d, lat_m, lat_s, lat_h, lon_d, lon_m,
+                                                       lon_s, lon_h, tessaly::kMostCharacters);
+  const std::string chosen =
+      tessaly::LatLonToLocator(lat_d, lat_m, lat_s, lat_h, lon_d, lon_m, lon_s, lon_h, characters);
+  Require(chosen == tessaly::kLocatorErrorText || (IsValidLocatorText(chosen, characters) &&
+                                                   longest.substr(0, chosen.size()) == chosen),
+          "the encoder gives \" Error!\" or a valid locator, the prefix of the longest");
   const std::string text =
       tessaly::LatLonToLocator(lat_d, lat_m, lat_s, lat_h, lon_d, lon_m, lon_s, lon_h);
-  Require(text == tessaly::kLocatorErrorText || IsValidLocatorText(text),
+  Require(text == tessaly::kLocatorErrorText || IsValidLocatorText(text, 6),
           "the encoder gives \" Error!\" or a valid locator");
 
   const std::int64_t lat = TotalSeconds(lat_d, lat_m, lat_s);

@@ -8,138 +8,124 @@
 #include "geo/angles.h"
 #include "geo/location.h"
 #include "geo/locator.h"
+#include "geo/locator_levels.h"
 
 namespace tessaly {
 
+using locator_levels::kLatitudeLimit;
+using locator_levels::kLevels;
+using locator_levels::kLongitudeLimit;
+
 namespace {
 
-constexpr std::size_t kSquareLength = 4;
-constexpr std::size_t kSubSquareLength = 6;
-constexpr std::int32_t kLastFieldIndex = 17;      // "R"
-constexpr std::int32_t kLastSubSquareIndex = 23;  // "X"
-
-constexpr std::int32_t kDegreesPerLongitudeField = 20;
-constexpr std::int32_t kDegreesPerLatitudeField = 10;
-constexpr std::int32_t kDegreesPerLongitudeSquare = 2;
-constexpr std::int32_t kMinutesPerLongitudeSubSquare = 5;
-constexpr double kMinutesPerLatitudeSubSquare = 2.5;
-constexpr double kSubSquaresPerLongitudeMinute = 0.2;
-constexpr std::int32_t kLongitudeOffsetDegrees = 180;
-constexpr std::int32_t kLatitudeOffsetDegrees = 90;
-constexpr std::int32_t kLastMinute = 59;
-
-// The centre lies 2' 30" into a 5' sub-square and 1' 15" into a 2.5' one:
-// the whole minutes are stepped here, the seconds follow from the fraction.
-constexpr double kEastCentreMinutes = 2.0;
-constexpr double kWestCentreMinutes = 3.0;
-constexpr double kLatitudeCentreMinutes = 1.0;
-constexpr std::int32_t kHalfMinuteSeconds = 30;
-constexpr std::int32_t kQuarterMinuteSeconds = 15;
-constexpr std::int32_t kThreeQuarterMinuteSeconds = 45;
-// A square's centre: 1 degree into its 2-degree column, 30 minutes into its row.
-constexpr std::int32_t kHalfDegreeMinutes = 30;
-
-char ToUpperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// The index of a pair's character: a letter in either case or a digit, as
+// the pair takes it; the pair's count or more for anything else (bytes above
+// 127 included).
+template <int kLevel>
+std::uint32_t IndexAt(char c) {
+  constexpr char kCaseBit = 'a' - 'A';
+  return locator_levels::IsLetterPair(kLevel)
+             ? static_cast<std::uint32_t>(static_cast<unsigned char>(c | kCaseBit)) - 'a'
+             : static_cast<std::uint32_t>(static_cast<unsigned char>(c)) - '0';
 }
 
-// Position in "ABC...Z" of the letter in either case, -1 for anything else.
-std::int32_t LetterIndex(char c) {
-  const std::size_t found = kLocatorLetters.find(ToUpperAscii(c));
-  return found == std::string_view::npos ? -1 : static_cast<std::int32_t>(found);
-}
-
-std::int32_t DigitValue(char c) {
-  const std::size_t found = kSquareDigits.find(c);
-  return found == std::string_view::npos ? -1 : static_cast<std::int32_t>(found);
-}
-
-bool HasFraction(double value) {
-  return value != Truncate(value);
-}
-
-// The cell a text names, or nothing. One leading blank, as the encoder writes
-// it, is dropped; after it at most six characters count.
-std::optional<LocatorCell> ReadCell(std::string_view text) {
-  if (!text.empty() && text.front() == kBlank) text = text.substr(1);
-  text = text.substr(0, std::min(text.size(), kSubSquareLength));
-  // A fifth character without a sixth is no locator.
-  if (text.size() != kSquareLength && text.size() != kSubSquareLength) return std::nullopt;
-
-  LocatorCell cell{LetterIndex(text[0]), LetterIndex(text[1]), DigitValue(text[2]),
-                   DigitValue(text[3])};
-  if (cell.SquareLon < 0 || cell.SquareLat < 0) return std::nullopt;
-  if (cell.FieldLon < 0 || cell.FieldLon > kLastFieldIndex || cell.FieldLat < 0 ||
-      cell.FieldLat > kLastFieldIndex) {
-    return std::nullopt;
+// The pairs of `text` read into `cell`; false when a character is none of
+// its pair's. The pairs are known when this is compiled, so that the loop
+// unrolls and no check waits for another.
+template <int kPairs, int kLevel = 0>
+bool ReadPairs(std::string_view text, LocatorCell& cell) {
+  if constexpr (kLevel == kPairs) {
+    return true;
+  } else {
+    const std::uint32_t lon = IndexAt<kLevel>(text[2 * kLevel]);
+    const std::uint32_t lat = IndexAt<kLevel>(text[2 * kLevel + 1]);
+    cell.Lon[kLevel] = static_cast<std::uint8_t>(lon);
+    cell.Lat[kLevel] = static_cast<std::uint8_t>(lat);
+    constexpr auto kCount = static_cast<std::uint32_t>(kLevels[kLevel].Count);
+    return (lon < kCount) & (lat < kCount) & ReadPairs<kPairs, kLevel + 1>(text, cell);
   }
-  if (text.size() == kSubSquareLength) {
-    cell.SubSquareLon = LetterIndex(text[4]);
-    cell.SubSquareLat = LetterIndex(text[5]);
-    if (cell.SubSquareLon < 0 || cell.SubSquareLon > kLastSubSquareIndex || cell.SubSquareLat < 0 ||
-        cell.SubSquareLat > kLastSubSquareIndex) {
-      return std::nullopt;
-    }
-  }
-  return cell;
 }
 
-// The signed whole degrees of the west edge of the cell's 1-degree column,
-// with its minutes counted from the edge nearer the prime meridian.
-std::pair<std::int32_t, double> ColumnEdge(const LocatorCell& cell) {
-  std::int32_t lon =
-      kDegreesPerLongitudeField * cell.FieldLon + kDegreesPerLongitudeSquare * cell.SquareLon;
-  double minutes = kMinutesPerLongitudeSubSquare * cell.SubSquareLon;
-  if (minutes > kLastMinute) {
-    ++lon;
-    minutes -= kMinutesPerDegree;
+// The cell's south or west edge from the world's, and its size.
+template <bool kLongitude, int kPairs>
+std::pair<ArcUnits, ArcUnits> EdgeAndSize(const std::array<std::uint8_t, kMostPairs>& indexes) {
+  ArcUnits from_edge = 0;
+  for (int level = 0; level < kPairs; ++level) {
+    from_edge +=
+        ArcUnits{indexes[level]} * (kLongitude ? kLevels[level].LonSize : kLevels[level].LatSize);
   }
-  lon -= kLongitudeOffsetDegrees;
-  if (lon < 0) minutes = kMinutesPerDegree - minutes;
-  minutes = kMinutesPerLongitudeSubSquare * Truncate(minutes * kSubSquaresPerLongitudeMinute);
-  return {lon, minutes};
+  return {from_edge, kLongitude ? kLevels[kPairs - 1].LonSize : kLevels[kPairs - 1].LatSize};
 }
 
-// The centre's longitude, counted from the prime meridian.
-DmsAngle CentreLongitude(const LocatorCell& cell, std::int32_t& hemisphere) {
-  const auto [lon, minutes] = ColumnEdge(cell);
-  const bool east = lon >= 0;
-  hemisphere = east ? kEast : kWest;
-  if (cell.IsSquare()) return {east ? lon + 1 : std::abs(lon + 1), 0, 0};
-  if (east) return {lon, Truncate(minutes + kEastCentreMinutes), kHalfMinuteSeconds};
-  return {std::abs(lon + 1), Truncate(minutes - kWestCentreMinutes), kHalfMinuteSeconds};
+// Built where it is returned (one object, one return): the window and the
+// command line decode a locator at nearly every command.
+template <int kPairs>
+std::optional<DecodedLocator> Decode(std::string_view text) {
+  std::optional<DecodedLocator> result(std::in_place);
+  DecodedLocator& decoded = *result;
+  decoded.Cell.Characters = 2 * kPairs;
+  if (ReadPairs<kPairs>(text, decoded.Cell)) {
+    // A centre lies half a cell from an edge, never on the equator or the
+    // prime meridian.
+    const auto [lat_edge, lat_size] = EdgeAndSize<false, kPairs>(decoded.Cell.Lat);
+    const auto [lon_edge, lon_size] = EdgeAndSize<true, kPairs>(decoded.Cell.Lon);
+    const ArcUnits lat = lat_edge + lat_size / 2 - kLatitudeLimit;
+    const ArcUnits lon = lon_edge + lon_size / 2 - kLongitudeLimit;
+    decoded.Lat = std::abs(lat);
+    decoded.LatHemisphere = lat > 0 ? kNorth : kSouth;
+    decoded.Lon = std::abs(lon);
+    decoded.LonHemisphere = lon > 0 ? kEast : kWest;
+  } else {
+    result.reset();
+  }
+  return result;
 }
 
-// The centre's latitude, counted from the equator.
-DmsAngle CentreLatitude(const LocatorCell& cell, std::int32_t& hemisphere) {
-  const std::int32_t lat =
-      kDegreesPerLatitudeField * cell.FieldLat + cell.SquareLat - kLatitudeOffsetDegrees;
-  double minutes = kMinutesPerLatitudeSubSquare * cell.SubSquareLat;
-  const bool north = lat >= 0;
-  hemisphere = north ? kNorth : kSouth;
-  const std::int32_t degrees = north ? lat : std::abs(lat + 1);
-  if (cell.IsSquare()) return {degrees, kHalfDegreeMinutes, 0};
-  if (north) {
-    minutes += kLatitudeCentreMinutes;
-    return {degrees, Truncate(minutes),
-            HasFraction(minutes) ? kThreeQuarterMinuteSeconds : kQuarterMinuteSeconds};
+template <bool kLongitude>
+std::pair<ArcUnits, ArcUnits> EdgeAndSize(const LocatorCell& cell) {
+  const auto& indexes = kLongitude ? cell.Lon : cell.Lat;
+  switch (cell.Characters) {
+    case 4: return EdgeAndSize<kLongitude, 2>(indexes);
+    case 6: return EdgeAndSize<kLongitude, 3>(indexes);
+    case 8: return EdgeAndSize<kLongitude, 4>(indexes);
+    case 10: return EdgeAndSize<kLongitude, 5>(indexes);
+    default: return EdgeAndSize<kLongitude, 6>(indexes);
   }
-  minutes = kMinutesPerDegree - minutes - kLatitudeCentreMinutes;
-  if (!HasFraction(minutes)) minutes -= 1;
-  return {degrees, Truncate(minutes),
-          HasFraction(minutes) ? kQuarterMinuteSeconds : kThreeQuarterMinuteSeconds};
 }
 
 }  // namespace
 
-std::optional<DecodedLocator> LocatorToLatLon(std::string_view locator) {
-  const std::optional<LocatorCell> cell = ReadCell(locator);
-  if (!cell) return std::nullopt;
-  DecodedLocator decoded;
-  decoded.Cell = *cell;
-  decoded.Lat = CentreLatitude(*cell, decoded.LatHemisphere);
-  decoded.Lon = CentreLongitude(*cell, decoded.LonHemisphere);
-  return decoded;
+SignedPosition DecodedLocator::Centre() const {
+  return {IsSouth(LatHemisphere) ? -DegreesOf(Lat) : DegreesOf(Lat),
+          IsWest(LonHemisphere) ? -DegreesOf(Lon) : DegreesOf(Lon)};
+}
+
+// One leading blank, as the encoder writes it, is dropped; of the rest at
+// most `characters` count.
+std::optional<DecodedLocator> LocatorToLatLon(std::string_view locator, int characters) {
+  if (!locator.empty() && locator.front() == kBlank) locator.remove_prefix(1);
+  const std::size_t read = std::min(locator.size(), static_cast<std::size_t>(characters));
+  // A fifth character without a sixth is no locator.
+  switch (read) {
+    case 4: return Decode<2>(locator);
+    case 6:
+    case 7: return Decode<3>(locator);
+    case 8:
+    case 9: return Decode<4>(locator);
+    case 10:
+    case 11: return Decode<5>(locator);
+    case 12: return Decode<6>(locator);
+    default: return std::nullopt;
+  }
+}
+
+CellBounds BoundsOf(const LocatorCell& cell) {
+  const auto [lat_edge, lat_size] = EdgeAndSize<false>(cell);
+  const auto [lon_edge, lon_size] = EdgeAndSize<true>(cell);
+  const ArcUnits south = lat_edge - kLatitudeLimit;
+  const ArcUnits west = lon_edge - kLongitudeLimit;
+  return {{DegreesOf(south), DegreesOf(west)},
+          {DegreesOf(south + lat_size), DegreesOf(west + lon_size)}};
 }
 
 }  // namespace tessaly

@@ -86,6 +86,14 @@ std::string TwoDigitText(std::int32_t value) {
   return WholeNumberText(value);
 }
 
+std::string SecondsText(std::int64_t steps, int decimals, bool two_whole_digits) {
+  std::string digits = std::to_string(steps < 0 ? -steps : steps);
+  const std::size_t least = static_cast<std::size_t>(decimals) + (two_whole_digits ? 2 : 1);
+  if (digits.size() < least) digits.insert(0, least - digits.size(), '0');
+  if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+  return kBlank + std::string(steps < 0 ? "-" : "") + digits;
+}
+
 std::string DecimalDegreeText(double degrees) {
   ThrowUnlessFinite(degrees);
   const double magnitude = std::abs(degrees);

@@ -15,6 +15,10 @@ std::string WholeNumberText(std::int64_t value);
 // show.
 std::string TwoDigitText(std::int32_t value);
 
+// Seconds counted in steps of 10^-decimals (0 to 2 decimals): " 7.5" for 75
+// tenths, " 07.5" with two whole digits, as a decoded locator shows them.
+std::string SecondsText(std::int64_t steps, int decimals, bool two_whole_digits);
+
 // " 38.5000000": rounded to at most 10 significant digits and at most 7
 // decimals, halves away from zero, then written with exactly 7 decimals.
 // Never "-0.0000000"; a value that is not finite throws TessalyError.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/qt_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
@@ -47,7 +48,8 @@ void ShowErrorBox(QWidget* parent, const std::string& text) {
 
 TQtWindow::TQtWindow(std::string home_directory, ErrorDisplay show_error)
     : widgets_(std::make_unique<Widgets>()),
-      tessaly_(*this, std::move(home_directory)),
+      preferences_(home_directory),
+      tessaly_(*this, home_directory),
       show_error_(std::move(show_error)) {
   InstallAccessibleInterfaces();
   setWindowTitle(FromLatin1(kWindowCaption));
@@ -58,6 +60,8 @@ TQtWindow::TQtWindow(std::string home_directory, ErrorDisplay show_error)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   tessaly_.OnCreate();
+  saved_precision_ = preferences_.LocatorPrecision();
+  if (saved_precision_ != tessaly_.Precision()) tessaly_.SetPrecision(saved_precision_);
   ShowViewState();
   qApp->installEventFilter(this);
 }
@@ -71,7 +75,7 @@ void TQtWindow::BuildMenu() {
   // Drawn inside the window on every desktop, so the client area sits right
   // below it.
   menuBar()->setNativeMenuBar(false);
-  for (Menu menu : {Menu::Main, Menu::View}) AddMenu(menu);
+  for (Menu menu : {Menu::Main, Menu::View}) FillMenu(*tessaly::AddMenu(*menuBar(), menu), menu);
 
   auto* open_menu_bar = new QAction(this);
   open_menu_bar->setShortcut(kMenuBarKey);
@@ -80,11 +84,20 @@ void TQtWindow::BuildMenu() {
   addAction(open_menu_bar);
 }
 
-void TQtWindow::AddMenu(Menu which) {
-  QMenu* menu = tessaly::AddMenu(*menuBar(), which);
+void TQtWindow::FillMenu(QMenu& menu, Menu which) {
+  // The items of an exclusive menu show which one is chosen.
+  QActionGroup* choices = nullptr;
+  if (TitleOf(which).Exclusive) choices = new QActionGroup(&menu);
   for (const MenuEntry& entry : MenuEntries()) {
     if (entry.In != which) continue;
-    QAction* action = AddMenuAction(*menu, entry.Item);
+    if (entry.Opens) {
+      if (entry.SeparatorBefore) menu.addSeparator();
+      QMenu* submenu = menu.addMenu(WithMnemonic(entry.Text, entry.Mnemonic));
+      FillMenu(*submenu, *entry.Opens);
+      continue;
+    }
+    QAction* action = AddMenuAction(menu, entry.Item);
+    if (choices != nullptr) choices->addAction(action);
     if (entry.Item == MenuItem::GreatCircleMap) {
       // The map is the adapter's: it runs none of the window's handlers.
       connect(action, &QAction::triggered, this, &TQtWindow::OpenMap);
@@ -312,6 +325,10 @@ void TQtWindow::SetWidth(Control control, int pixels) {
   widget->resize(pixels, widget->height());
 }
 
+void TQtWindow::SetPosition(Control control, int left, int top) {
+  Widget(control)->move(left, top);
+}
+
 void TQtWindow::SetFocus(Control control) {
   QWidget* target =
       IsRadioGroup(control) ? widgets_->RadioGroups.at(control)->FocusItem() : Widget(control);
@@ -328,6 +345,11 @@ std::optional<Control> TQtWindow::FocusedControl() const {
 void TQtWindow::ShowViewState() {
   for (const auto& [item, action] : widgets_->MenuActions) {
     if (action->isCheckable()) action->setChecked(tessaly_.IsChecked(item));
+  }
+  // The precision is a preference of its own: remembered as it changes.
+  if (tessaly_.Precision() != saved_precision_) {
+    saved_precision_ = tessaly_.Precision();
+    preferences_.SetLocatorPrecision(saved_precision_);
   }
   const QString distance_name =
       FromLatin1(DistanceFieldName(tessaly_.IsChecked(MenuItem::Kilometres)));

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <utility>
 
+#include "qt/preferences.h"
 #include "window/error_display.h"
 #include "window/layout.h"
 #include "window/menu.h"
@@ -60,6 +61,7 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   void SetItemIndex(Control radio_group, int index) override;
   void SetVisible(Control control, bool visible) override;
   void SetWidth(Control control, int pixels) override;
+  void SetPosition(Control control, int left, int top) override;
   void SetFocus(Control control) override;
   std::optional<Control> FocusedControl() const override;
   void ShowAboutBox() override;
@@ -74,7 +76,8 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   struct Widgets;
 
   void BuildMenu();
-  void AddMenu(Menu which);
+  // The items of `which`, and its submenus, into `menu`.
+  void FillMenu(QMenu& menu, Menu which);
   void BuildControls();
   QWidget* AddControl(const ControlLayout& row);
   // One builder a kind of control; each returns the control's widget.
@@ -109,9 +112,11 @@ class TQtWindow : public QMainWindow, public WindowOperations {
   bool RouteDoubleClick(QWidget* widget, const QMouseEvent* event);
 
   std::unique_ptr<Widgets> widgets_;
+  Preferences preferences_;
   TTessaly1 tessaly_;
   ErrorDisplay show_error_;
   bool shown_before_ = false;
+  int saved_precision_ = 0;
 };
 
 }  // namespace tessaly

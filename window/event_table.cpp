@@ -78,8 +78,9 @@ void TTessaly1::OnMenu(MenuItem item) {
     case MenuItem::HomeDecimal: return home_.SwitchFormat();
     case MenuItem::DestinationDecimal: return destination_.SwitchFormat();
     case MenuItem::Kilometres: return Label24Click();
-    default: return;
+    default: break;
   }
+  if (const std::optional<int> characters = PrecisionOf(item)) SetPrecision(*characters);
 }
 
 bool TTessaly1::IsChecked(MenuItem item) const {
@@ -87,7 +88,7 @@ bool TTessaly1::IsChecked(MenuItem item) const {
     case MenuItem::HomeDecimal: return home_.DecimalFormat();
     case MenuItem::DestinationDecimal: return destination_.DecimalFormat();
     case MenuItem::Kilometres: return results_.Unit() == DistanceUnit::Kilometres;
-    default: return false;
+    default: return PrecisionOf(item) == precision_;
   }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/layout.h"
 
+#include <stdexcept>
+
 namespace tessaly {
 namespace {
 
@@ -79,6 +81,13 @@ constexpr Control kTabOrder[] = {
 
 std::span<const ControlLayout> WindowLayout() {
   return kLayout;
+}
+
+const ControlLayout& LayoutOf(Control control) {
+  for (const ControlLayout& row : kLayout) {
+    if (row.Id == control) return row;
+  }
+  throw std::logic_error("a control without a layout row");
 }
 
 std::span<const Control> TabOrder() {

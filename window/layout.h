@@ -32,6 +32,8 @@ inline constexpr std::string_view kWindowHint =
 
 // Every control but the window, parents before their children.
 std::span<const ControlLayout> WindowLayout();
+// The row of one control.
+const ControlLayout& LayoutOf(Control control);
 
 // The order in which Tab visits the controls.
 std::span<const Control> TabOrder();

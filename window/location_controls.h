@@ -66,4 +66,12 @@ inline constexpr int kDmsLatitudeDegreesWidth = 25;
 inline constexpr int kDmsLongitudeDegreesWidth = 33;
 inline constexpr int kDecimalDegreesWidth = 80;
 
+// While the locator has more than 6 characters the grid field spans its row
+// and the Calc. Grid button moves below it, beside Calc. Lat/Lon; while the
+// seconds show decimals their fields widen.
+inline constexpr int kWideGridWidth = 153;
+inline constexpr int kCalcGridBelowLeft = 6;
+inline constexpr int kCalcGridBelowTop = 184;
+inline constexpr int kDecimalSecondsWidth = 38;
+
 }  // namespace tessaly

@@ -22,10 +22,12 @@ using CoordinateTexts = std::array<std::string, 6>;
 
 // The position a location's fields give, as "Calc. Grid" reads them.
 struct FieldPosition {
-  DmsAngle Lat;  // magnitudes as the encoder takes them
+  DmsAngle Lat;  // magnitudes in whole seconds: the 6-character encoder's, the home file's
   DmsAngle Lon;
-  double LatDegrees = 0.0;  // the same magnitudes in decimal degrees
+  double LatDegrees = 0.0;  // the same magnitudes in decimal degrees, seconds' decimals included
   double LonDegrees = 0.0;
+  ArcUnits LatArc = 0;  // exactly, as the finer locators are encoded from
+  ArcUnits LonArc = 0;
   int LatHemisphere = kNoSelection;  // the radio groups' item indexes
   int LonHemisphere = kNoSelection;
   SignedPosition Signed() const {
@@ -40,6 +42,12 @@ class LocationPanel {
   const LocationControls& Controls() const { return controls_; }
   bool DecimalFormat() const { return record_.DecimalFormat; }
 
+  // The locator length the panel writes and reads, and the layout that holds
+  // it: from 10 characters on the seconds show decimals, so that a cell's
+  // centre lies inside it.
+  int Characters() const { return characters_; }
+  void SetCharacters(int characters);
+
   // Texts.
   std::string Grid() const;
   void SetGrid(const std::string& text);
@@ -48,10 +56,11 @@ class LocationPanel {
   bool HasSomething() const;
   bool AnyCoordinateFieldEmpty() const;
 
-  // Reading. In degrees/minutes/seconds each field is a whole number, a text
-  // that is none counting as the fallback's part; in decimal degrees the two
-  // degree fields are read as decimal numbers (TessalyError for a text that
-  // is none) and split, and the hidden fields are not read.
+  // Reading. In degrees/minutes/seconds each field is a whole number (the
+  // seconds, from 10 characters on, a decimal one), a text that is none
+  // counting as the fallback's part; in decimal degrees the two degree fields
+  // are read as decimal numbers (TessalyError for a text that is none) and
+  // split, and the hidden fields are not read.
   FieldPosition Read(const DmsAngle& lat_fallback = {}, const DmsAngle& lon_fallback = {}) const;
   // What "Calc. Grid" and the distance command read, kept in the record.
   FieldPosition ReadAndStore();
@@ -66,6 +75,9 @@ class LocationPanel {
   void ClearCoordinates();                              // fields, then both hemisphere choices
   void SetField(Control field, const std::string& text);
   void SetHemispheres(int latitude_index, int longitude_index);
+  // "Calc. Grid"'s write: the locator of the position read, in the panel's
+  // length.
+  void ShowLocatorOf(const FieldPosition& position);
   // "Calc. Lat/Lon"'s writes: the centre of a decoded cell (or, for a text
   // that is no locator, empty fields and "N" and "W"), in the location's
   // format, then the locator rewritten or " Error!".
@@ -81,10 +93,10 @@ class LocationPanel {
   void ApplyFormat(bool decimal);
   // The flag alone, as the recall sets it.
   void SetDecimalFormat(bool decimal) { record_.DecimalFormat = decimal; }
-  // Decimal degrees of whole ones into the degree fields only, as the switch
-  // and "Calc. Lat/Lon" show them; the hidden fields keep their texts, and an
+  // Decimal degrees into the degree fields only, as the switch and
+  // "Calc. Lat/Lon" show them; the hidden fields keep their texts, and an
   // axis without a value is not written.
-  void ShowDecimalDegrees(const std::optional<DmsAngle>& lat, const std::optional<DmsAngle>& lon);
+  void ShowDecimalDegrees(std::optional<double> lat, std::optional<double> lon);
   // The layout of a format: degree field widths, minute and second fields
   // and labels. A hidden field that held the focus hands it to the field
   // that now shows its coordinate.
@@ -99,6 +111,8 @@ class LocationPanel {
 
  private:
   FieldPosition ReadWholeParts(const DmsAngle& lat_fallback, const DmsAngle& lon_fallback) const;
+  // Seconds read and shown with decimals, from 10 characters on.
+  int SecondDecimals() const;
   FieldPosition ReadDecimalDegrees() const;
   void ReadHemispheres(FieldPosition& position) const;
 
@@ -107,6 +121,7 @@ class LocationPanel {
   // Home has the re-check of its longitude degrees, the Destination none.
   bool rechecks_longitude_degrees_;
   Location record_;
+  int characters_ = kDefaultCharacters;
 };
 
 }  // namespace tessaly

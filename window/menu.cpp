@@ -10,6 +10,7 @@ namespace {
 constexpr MenuTitle kTitles[] = {
     {Menu::Main, "Main", 'M'},
     {Menu::View, "View", 'V'},
+    {Menu::Precision, "Locator precision", 'L', true},
     {Menu::Map, "Map", 'M'},
 };
 
@@ -24,6 +25,12 @@ constexpr MenuEntry kEntries[] = {
     {MenuItem::HomeDecimal, Menu::View, "Home in decimal degrees", 'H', "F2", true},
     {MenuItem::DestinationDecimal, Menu::View, "Destination in decimal degrees", 'D', "F3", true},
     {MenuItem::Kilometres, Menu::View, "Distance in kilometres", 'k', "F4", true},
+    {MenuItem::LocatorPrecision, Menu::View, "Locator precision", 'L', "", false, false,
+     Menu::Precision},
+    {MenuItem::Precision6, Menu::Precision, "6 characters", '6', "", true},
+    {MenuItem::Precision8, Menu::Precision, "8 characters", '8', "", true},
+    {MenuItem::Precision10, Menu::Precision, "10 characters", '1', "", true},
+    {MenuItem::Precision12, Menu::Precision, "12 characters", '2', "", true},
     {MenuItem::GreatCircleMap, Menu::View, "Great-circle map", 'G', "F6", false, true},
     {MenuItem::SaveMapImage, Menu::Map, "Save as Image...", 'S', "Ctrl+S"},
     {MenuItem::CloseMap, Menu::Map, "Close", 'C', "Ctrl+W; Esc", false, true},
@@ -44,6 +51,16 @@ const MenuEntry& EntryOf(MenuItem item) {
                                    [item](const MenuEntry& entry) { return entry.Item == item; });
   if (found == std::end(kEntries)) throw std::logic_error("a menu item without an entry");
   return *found;
+}
+
+std::optional<int> PrecisionOf(MenuItem item) {
+  switch (item) {
+    case MenuItem::Precision6: return 6;
+    case MenuItem::Precision8: return 8;
+    case MenuItem::Precision10: return 10;
+    case MenuItem::Precision12: return 12;
+    default: return std::nullopt;
+  }
 }
 
 const MenuTitle& TitleOf(Menu menu) {

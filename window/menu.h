@@ -3,12 +3,13 @@
 // underlined letters and the keys that choose the items without the menu.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace tessaly {
 
-enum class Menu { Main, View, Map };
+enum class Menu { Main, View, Precision, Map };
 
 enum class MenuItem {
   // Main.
@@ -21,6 +22,11 @@ enum class MenuItem {
   HomeDecimal,
   DestinationDecimal,
   Kilometres,
+  LocatorPrecision,  // opens its submenu of the four lengths, one of them chosen
+  Precision6,
+  Precision8,
+  Precision10,
+  Precision12,
   GreatCircleMap,
   // The map window's own.
   SaveMapImage,
@@ -30,7 +36,8 @@ enum class MenuItem {
 struct MenuTitle {
   Menu Which;
   std::string_view Text;
-  char Mnemonic;  // a letter of the text, underlined
+  char Mnemonic;           // a letter of the text, underlined
+  bool Exclusive = false;  // its items are choices of one of them
 };
 
 struct MenuEntry {
@@ -41,6 +48,7 @@ struct MenuEntry {
   std::string_view Shortcuts;    // portable key names, "; " between several; empty: none
   bool Checkable = false;        // shows the state its command toggles
   bool SeparatorBefore = false;  // a line above it in its menu
+  std::optional<Menu> Opens;     // a submenu, shown beside it
 };
 
 // In the order the menu bar shows them.
@@ -49,5 +57,8 @@ std::span<const MenuTitle> MenuTitles();
 std::span<const MenuEntry> MenuEntries();
 const MenuEntry& EntryOf(MenuItem item);
 const MenuTitle& TitleOf(Menu menu);
+
+// The locator length a precision item chooses.
+std::optional<int> PrecisionOf(MenuItem item);
 
 }  // namespace tessaly

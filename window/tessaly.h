@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "geo/location.h"
+#include "geo/locator.h"
 #include "home/home_file.h"
 #include "window/controls.h"
 #include "window/location_panel.h"
@@ -62,6 +63,13 @@ class TTessaly1 {
   // Whether a View item shows its check mark: the state its handler toggles,
   // however it last changed. Other items have none.
   bool IsChecked(MenuItem item) const;
+
+  // The locator length the commands write and read: 6 (as the window has
+  // always had it), 8, 10 or 12 characters; anything else is ignored. A
+  // preference of the user's, kept by the adapter: the fields keep their
+  // texts, and the layout follows.
+  void SetPrecision(int characters);
+  int Precision() const { return precision_; }
 
   // What the great-circle map shows now: the last path the distance command
   // measured, while its results are still shown; else Home alone, where its
@@ -115,6 +123,7 @@ class TTessaly1 {
   LocationPanel home_;
   LocationPanel destination_;
   Results results_;
+  int precision_ = kDefaultCharacters;
 };
 
 }  // namespace tessaly

@@ -27,6 +27,8 @@ class WindowOperations {
 
   virtual void SetVisible(Control control, bool visible) = 0;
   virtual void SetWidth(Control control, int pixels) = 0;
+  // Moves a control within its parent, in pixels.
+  virtual void SetPosition(Control control, int left, int top) = 0;
   // Moves the keyboard focus as a program does, not as the user leaves a
   // field: no leave check runs. An edit field gets its caret at the end,
   // nothing selected.

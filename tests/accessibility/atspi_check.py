@@ -139,10 +139,18 @@ def check_view_menu(app):
     view = wait_for(lambda: by_name(app, "View", "menu item"), "the View menu")
     items = [child for child in walk(view) if role(child) == "menu item" and child is not view]
     names = [item.name for item in items]
+    precisions = ["6 characters", "8 characters", "10 characters", "12 characters"]
     check(names == ["Home in decimal degrees", "Destination in decimal degrees",
-                    "Distance in kilometres", "Great-circle map"],
-          "View's four items, found %r" % names)
-    # The last opens the map; the three before it toggle a state.
+                    "Distance in kilometres", "Locator precision"] + precisions +
+          ["Great-circle map"], "View's items, found %r" % names)
+    # The locator precision: one of four lengths chosen, 6 at start.
+    choices = [item for item in items if item.name in precisions]
+    for chosen in (choices[1], choices[0]):
+        chosen.queryAction().doAction(0)
+        wait_for(lambda: [has_state(c, pyatspi.STATE_CHECKED) for c in choices] ==
+                 [c is chosen for c in choices], chosen.name + " alone chosen")
+        print("View: Locator precision:", chosen.name, "chosen")
+    # The last opens the map; the first three toggle a state.
     items = items[:3]
     # Qt 6.4's bridge passes on the check mark, not that an item has one.
     for item in items:

@@ -13,6 +13,14 @@
 namespace tessaly {
 namespace {
 
+// A decoded magnitude in whole degrees, minutes and seconds (below 8
+// characters it lies on whole seconds).
+DmsAngle Parts(ArcUnits magnitude) {
+  const std::int64_t seconds = magnitude / kArcUnitsPerSecond;
+  return {static_cast<std::int32_t>(seconds / 3600), static_cast<std::int32_t>(seconds / 60 % 60),
+          static_cast<std::int32_t>(seconds % 60)};
+}
+
 struct DecodeCase {
   std::string Text;
   std::string Locator;
@@ -46,9 +54,9 @@ TEST(LocatorToLatLon, GivesTheCentreOfTheCell) {
     const std::optional<DecodedLocator> decoded = LocatorToLatLon(c.Text);
     ASSERT_TRUE(decoded.has_value());
     EXPECT_EQ(LocatorText(decoded->Cell), c.Locator);
-    EXPECT_EQ(decoded->Lat, c.Lat);
+    EXPECT_EQ(Parts(decoded->Lat), c.Lat);
     EXPECT_EQ(decoded->LatHemisphere, c.LatHemisphere);
-    EXPECT_EQ(decoded->Lon, c.Lon);
+    EXPECT_EQ(Parts(decoded->Lon), c.Lon);
     EXPECT_EQ(decoded->LonHemisphere, c.LonHemisphere);
   }
 }
@@ -109,13 +117,14 @@ std::int64_t SignedSeconds(const DmsAngle& angle, bool negative) {
 }
 
 Seconds DecodedSeconds(const DecodedLocator& d) {
-  return {SignedSeconds(d.Lat, d.LatHemisphere == kSouth),
-          SignedSeconds(d.Lon, d.LonHemisphere == kWest)};
+  return {SignedSeconds(Parts(d.Lat), d.LatHemisphere == kSouth),
+          SignedSeconds(Parts(d.Lon), d.LonHemisphere == kWest)};
 }
 
 std::string Reencode(const DecodedLocator& d) {
-  return LatLonToLocator(d.Lat.Degrees, d.Lat.Minutes, d.Lat.Seconds, d.LatHemisphere,
-                         d.Lon.Degrees, d.Lon.Minutes, d.Lon.Seconds, d.LonHemisphere);
+  const DmsAngle lat = Parts(d.Lat), lon = Parts(d.Lon);
+  return LatLonToLocator(lat.Degrees, lat.Minutes, lat.Seconds, d.LatHemisphere, lon.Degrees,
+                         lon.Minutes, lon.Seconds, d.LonHemisphere);
 }
 
 // The round trip over the inputs the fields accept: every encoded locator
@@ -140,8 +149,9 @@ TEST(LocatorRoundTrip, EncodedFieldInputsDecodeToTheirCellAndBack) {
           const DecodedLocator& decoded = *found;
           ASSERT_EQ(LocatorText(decoded.Cell), locator);
           // A 2.5' row's centre lies 1' 15" from its edge, a 5' column's 2' 30".
-          EXPECT_TRUE(decoded.Lat.Seconds == 15 || decoded.Lat.Seconds == 45) << locator;
-          EXPECT_EQ(decoded.Lon.Seconds, 30) << locator;
+          EXPECT_TRUE(Parts(decoded.Lat).Seconds == 15 || Parts(decoded.Lat).Seconds == 45)
+              << locator;
+          EXPECT_EQ(Parts(decoded.Lon).Seconds, 30) << locator;
           const Seconds centre = DecodedSeconds(decoded);
           const std::int64_t lat = lat_degrees * 3600LL + lat_minutes * 60 + second;
           const std::int64_t lon = lon_degrees * 3600LL + minutes * 60 + second;

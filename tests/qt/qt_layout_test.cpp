@@ -32,8 +32,9 @@ TEST_F(QtWindowTest, ClientAreaIsFixedBelowTheMenuAndTheWindowCentred) {
   EXPECT_LE((window_->frameGeometry().center() - screen_centre).manhattanLength(), 1);
 }
 
-// The texts as shown, without the markers of their underlined letters.
-TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrderAndViewItsFour) {
+// The texts as shown, without the markers of their underlined letters; a
+// submenu's items after its title, indented.
+TEST_F(QtWindowTest, MenusHoldTheirItemsInOrder) {
   const QList<QAction*> menus = window_->menuBar()->actions();
   ASSERT_EQ(menus.size(), 2);
   EXPECT_EQ(ShownMenuText(*menus[0]), "Main");
@@ -41,13 +42,19 @@ TEST_F(QtWindowTest, MenuMainHoldsTheFourItemsInOrderAndViewItsFour) {
   std::vector<std::string> items;
   for (const QAction* menu : menus) {
     for (const QAction* item : menu->menu()->actions()) {
-      if (!item->isSeparator()) items.push_back(ShownMenuText(*item));
+      if (item->isSeparator()) continue;
+      items.push_back(ShownMenuText(*item));
+      if (!item->menu()) continue;
+      for (const QAction* choice : item->menu()->actions()) {
+        items.push_back("  " + ShownMenuText(*choice) + (choice->isChecked() ? " (chosen)" : ""));
+      }
     }
   }
-  EXPECT_EQ(items,
-            (std::vector<std::string>{"Exit", "Save Home ", "Recall Home", "About",
-                                      "Home in decimal degrees", "Destination in decimal degrees",
-                                      "Distance in kilometres", "Great-circle map"}));
+  EXPECT_EQ(items, (std::vector<std::string>{
+                       "Exit", "Save Home ", "Recall Home", "About", "Home in decimal degrees",
+                       "Destination in decimal degrees", "Distance in kilometres",
+                       "Locator precision", "  6 characters (chosen)", "  8 characters",
+                       "  10 characters", "  12 characters", "Great-circle map"}));
   EXPECT_EQ(window_->MenuAction(MenuItem::SaveHome), menus[0]->menu()->actions()[1]);
   EXPECT_EQ(window_->MenuAction(MenuItem::About), menus[0]->menu()->actions()[3]);
   EXPECT_EQ(window_->MenuAction(MenuItem::Kilometres), menus[1]->menu()->actions()[2]);

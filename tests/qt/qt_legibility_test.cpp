@@ -51,43 +51,71 @@ QChar Widest(const QWidget& widget, std::string_view set) {
   return widest;
 }
 
-// The widest locator the program can write: its blank, two field letters,
-// two square digits and two sub-square letters, each the widest of its kind.
-QString WidestLocator(const QWidget& grid) {
+// The widest locator of `characters` the program can write: its blank, then
+// in each pair the widest character of its kind, twice.
+QString WidestLocator(const QWidget& grid, int characters = 6) {
   const QChar field = Widest(grid, "ABCDEFGHIJKLMNOPQR");
-  const QChar square = Widest(grid, "0123456789");
-  const QChar sub_square = Widest(grid, "abcdefghijklmnopqrstuvwx");
-  return QString(" ") + field + field + square + square + sub_square + sub_square;
+  const QChar digit = Widest(grid, "0123456789");
+  const QChar letter = Widest(grid, "abcdefghijklmnopqrstuvwx");
+  QString locator(" ");
+  for (int pair = 0; pair < characters / 2; ++pair) {
+    const QChar widest = pair == 0 ? field : (pair % 2 == 0 ? letter : digit);
+    locator += widest;
+    locator += widest;
+  }
+  return locator;
+}
+
+struct LongestText {
+  Control Field;
+  QString Text;
+};
+
+// Each text fits its field, and the field shows it whole.
+void ExpectEachFits(TQtWindow& window, std::initializer_list<LongestText> texts) {
+  for (const LongestText& each : texts) {
+    const auto* field = qobject_cast<QLineEdit*>(window.Widget(each.Field));
+    ASSERT_NE(field, nullptr) << ControlName(each.Field);
+    EXPECT_LE(Needed(*field, each.Text) + kCaretWidth, TextRoom(*field))
+        << ControlName(each.Field) << " clips \"" << each.Text.toStdString() << "\"";
+  }
 }
 
 TEST_F(QtWindowTest, TheLongestTextsFitTheirFields) {
   window_->SetWidth(C::Edit1, kDecimalDegreesWidth);
   window_->SetWidth(C::Edit4, kDecimalDegreesWidth);
   const auto* grid = qobject_cast<QLineEdit*>(W(C::Edit7));
-  const struct {
-    Control Field;
-    QString Text;
-  } cases[] = {
-      {C::Edit15, " 359.9  :  359.9"},
-      {C::Edit15, " 360.0  :  360.0"},
-      {C::Edit16, " 12429.8"},
-      {C::Edit16, " 20003.9"},
-      {C::Edit7, " Error!"},
-      {C::Edit7, WidestLocator(*grid)},
-      {C::Edit14, WidestLocator(*grid)},
-      // Decimal degrees, then degrees, minutes and seconds.
-      {C::Edit1, " 89.9999999"},
-      {C::Edit4, " 179.9999999"},
-      {C::Edit11, " 179"},
-      {C::Edit8, " 89"},
-      {C::Edit13, " 60"},
-  };
-  for (const auto& each : cases) {
-    const auto* field = qobject_cast<QLineEdit*>(W(each.Field));
-    ASSERT_NE(field, nullptr) << ControlName(each.Field);
-    EXPECT_LE(Needed(*field, each.Text) + kCaretWidth, TextRoom(*field))
-        << ControlName(each.Field) << " clips \"" << each.Text.toStdString() << "\"";
-  }
+  ExpectEachFits(*window_, {
+                               {C::Edit15, " 359.9  :  359.9"},
+                               {C::Edit15, " 360.0  :  360.0"},
+                               {C::Edit16, " 12429.8"},
+                               {C::Edit16, " 20003.9"},
+                               {C::Edit7, " Error!"},
+                               {C::Edit7, WidestLocator(*grid)},
+                               {C::Edit14, WidestLocator(*grid)},
+                               // Decimal degrees, then degrees, minutes and seconds.
+                               {C::Edit1, " 89.9999999"},
+                               {C::Edit4, " 179.9999999"},
+                               {C::Edit11, " 179"},
+                               {C::Edit8, " 89"},
+                               {C::Edit13, " 60"},
+                           });
+}
+
+// At 12 characters the grid fields span their rows and the seconds fields
+// widen for their two decimals.
+TEST_F(QtWindowTest, TheLongestTextsOfTwelveCharactersFitTheirFields) {
+  Start();
+  driver_.Menu("12 characters");
+  const auto* grid = qobject_cast<QLineEdit*>(W(C::Edit7));
+  ExpectEachFits(*window_, {
+                               {C::Edit7, WidestLocator(*grid, 12)},
+                               {C::Edit14, WidestLocator(*grid, 12)},
+                               {C::Edit3, " 59.99"},
+                               {C::Edit6, " 60.00"},
+                               {C::Edit10, " 59.99"},
+                               {C::Edit13, " 60.00"},
+                           });
 }
 
 TEST_F(QtWindowTest, ButtonAndRadioCaptionsFitTheirControls) {

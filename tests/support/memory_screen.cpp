@@ -16,6 +16,7 @@ MemoryScreen::MemoryScreen() : focus_(Control::Button3) {
     }
     visible_[row.Id] = true;
     widths_[row.Id] = row.Width;
+    positions_[row.Id] = {row.Left, row.Top};
   }
   texts_[Control::Window] = std::string(kWindowCaption);
 }
@@ -47,6 +48,10 @@ void MemoryScreen::SetVisible(Control control, bool visible) {
 
 void MemoryScreen::SetWidth(Control control, int pixels) {
   widths_.at(control) = pixels;
+}
+
+void MemoryScreen::SetPosition(Control control, int left, int top) {
+  positions_.at(control) = {left, top};
 }
 
 void MemoryScreen::SetFocus(Control control) {

@@ -28,6 +28,7 @@ class MemoryScreen : public WindowOperations {
   void SetItemIndex(Control radio_group, int index) override;
   void SetVisible(Control control, bool visible) override;
   void SetWidth(Control control, int pixels) override;
+  void SetPosition(Control control, int left, int top) override;
   void SetFocus(Control control) override;
   void ShowAboutBox() override {}
   void CloseWindow() override {}
@@ -35,6 +36,7 @@ class MemoryScreen : public WindowOperations {
 
   bool IsVisible(Control control) const;
   int Width(Control control) const;
+  std::pair<int, int> Position(Control control) const { return positions_.at(control); }
   std::optional<Control> FocusedControl() const override { return focus_; }
   const std::vector<std::string>& Errors() const { return errors_; }
   // From now on a write into `control` throws, to stop a command midway.
@@ -48,6 +50,7 @@ class MemoryScreen : public WindowOperations {
   std::map<Control, int> item_indexes_;
   std::map<Control, bool> visible_;
   std::map<Control, int> widths_;
+  std::map<Control, std::pair<int, int>> positions_;
   std::optional<Control> focus_;
   std::optional<Control> refused_;
   std::vector<std::string> errors_;

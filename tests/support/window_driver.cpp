@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <array>
 #include <exception>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -252,22 +253,30 @@ void WindowDriver::Choose(Control radio_group, int index) {
 
 void WindowDriver::Menu(const std::string& text) {
   std::string available;
-  for (const QAction* menu : Window().menuBar()->actions()) {
-    if (!menu->menu()) continue;
-    for (QAction* action : menu->menu()->actions()) {
+  QAction* chosen = nullptr;
+  // Every item that runs a command, submenus' included, by the text it shows.
+  std::function<void(const QMenu&)> search = [&](const QMenu& menu) {
+    for (QAction* action : menu.actions()) {
       if (action->isSeparator()) continue;
+      if (action->menu()) {
+        search(*action->menu());
+        continue;
+      }
       const std::string caption = ShownMenuText(*action);
       available += (available.empty() ? "" : ", ") + Quote(caption);
-      if (caption != text) continue;
-      if (!action->isEnabled()) Fail("the menu item " + Quote(text) + " is disabled");
-      if (action == Window().MenuAction(MenuItem::About)) return ChooseAbout(*action);
-      Activate();
-      action->trigger();
-      Settle();
-      return;
+      if (caption == text && chosen == nullptr) chosen = action;
     }
+  };
+  for (const QAction* menu : Window().menuBar()->actions()) {
+    if (menu->menu()) search(*menu->menu());
   }
-  Fail("no menu item " + Quote(text) + " (the menus hold " + available + ")");
+  if (chosen == nullptr)
+    Fail("no menu item " + Quote(text) + " (the menus hold " + available + ")");
+  if (!chosen->isEnabled()) Fail("the menu item " + Quote(text) + " is disabled");
+  if (chosen == Window().MenuAction(MenuItem::About)) return ChooseAbout(*chosen);
+  Activate();
+  chosen->trigger();
+  Settle();
 }
 
 void WindowDriver::WhenModalShows(std::function<void(QWidget*)> inspect) {

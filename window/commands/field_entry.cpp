@@ -21,9 +21,12 @@ constexpr std::size_t kDecimalAllowedCount = 12;
 }  // namespace
 
 // The text already in the field plays no part: a second "." gets in and is
-// caught when the field is left.
+// caught when the field is left. Seconds with decimals, from 10 locator
+// characters on, take "." too.
 char TTessaly1::FilterKey(char key) const {
-  const bool decimal_shown = home_.DecimalFormat() || destination_.DecimalFormat();
+  constexpr int kDecimalSecondsCharacters = 10;
+  const bool decimal_shown = home_.DecimalFormat() || destination_.DecimalFormat() ||
+                             precision_ >= kDecimalSecondsCharacters;
   const std::string_view allowed =
       kAllowedKeys.substr(0, decimal_shown ? kDecimalAllowedCount : kAlwaysAllowedCount);
   return allowed.find(key) == std::string_view::npos ? '\0' : key;

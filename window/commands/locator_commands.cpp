@@ -5,18 +5,23 @@
 
 namespace tessaly {
 
+void TTessaly1::SetPrecision(int characters) {
+  if (!IsLocatorLength(characters) || characters < kDefaultCharacters) return;
+  precision_ = characters;
+  home_.SetCharacters(characters);
+  destination_.SetCharacters(characters);
+}
+
 SignedPosition TTessaly1::CalcGrid(Side side) {
   LocationPanel& panel = Panel(side);
   const FieldPosition read = panel.ReadAndStore();
-  panel.SetGrid(LatLonToLocator(read.Lat.Degrees, read.Lat.Minutes, read.Lat.Seconds,
-                                read.LatHemisphere, read.Lon.Degrees, read.Lon.Minutes,
-                                read.Lon.Seconds, read.LonHemisphere));
+  panel.ShowLocatorOf(read);
   return read.Signed();
 }
 
 bool TTessaly1::CalcLatLon(Side side) {
   LocationPanel& panel = Panel(side);
-  const std::optional<DecodedLocator> decoded = LocatorToLatLon(panel.Grid());
+  const std::optional<DecodedLocator> decoded = LocatorToLatLon(panel.Grid(), precision_);
   panel.ShowDecoded(decoded);
   return decoded.has_value();
 }
