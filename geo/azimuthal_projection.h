@@ -4,6 +4,8 @@
 // angle is the heading and its length the distance.
 #pragma once
 
+#include <optional>
+
 namespace tessaly {
 
 // A point of the unit sphere: x towards latitude 0 longitude 0, y towards
@@ -14,6 +16,9 @@ struct UnitVector {
 
 // Latitude and longitude in radians, north and east positive.
 UnitVector ToUnitVector(double lat, double lon);
+// Back again, in radians; a pole's longitude is 0.
+double LatitudeOf(const UnitVector& point);
+double LongitudeOf(const UnitVector& point);
 
 // A point of the map in units of the disc's radius: X east, Y north of the
 // centre, |(X, Y)| from 0 at the centre to 1 on the rim.
@@ -36,6 +41,18 @@ class AzimuthalEquidistant {
   // of unit length.
   PlanePoint Project(const UnitVector& point) const;
   PlanePoint Project(double lat, double lon) const { return Project(ToUnitVector(lat, lon)); }
+  // The same for drawing, four times as fast: its central angle is within
+  // 1.2e-5 radians (Abramowitz and Stegun's 4.4.49 for the arc tangent), a
+  // thousandth of a pixel at the whole earth on a screen and a twentieth at
+  // the closest view, but by that much off the exact projection.
+  PlanePoint ProjectForDrawing(const UnitVector& point) const;
+
+  // The point a map point shows: the inverse of Project, for points of the
+  // disc (distance at most 1 from the centre); nothing beyond its rim. The
+  // rim itself is the antipode, whatever the direction.
+  std::optional<UnitVector> Unproject(const PlanePoint& point) const;
+
+  const UnitVector& Centre() const { return up_; }
 
  private:
   // The centre's local frame: east, north and up.

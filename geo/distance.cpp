@@ -53,6 +53,12 @@ struct HalfAngles {
   SineCosine L;
 };
 
+// Andoyer's C: the squared cosine of the half central angle, 0 between
+// antipodes.
+double AndoyerC(const HalfAngles& half) {
+  return Squared(half.G.Cos) * Squared(half.L.Cos) + Squared(half.F.Sin) * Squared(half.L.Sin);
+}
+
 double AndoyerDistance(const HalfAngles& half) {
   const double sin2_f = Squared(half.F.Sin);
   const double cos2_f = Squared(half.F.Cos);
@@ -127,6 +133,11 @@ double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2) {
 Headings SphereHeadings(double lat1, double lon1, double lat2, double lon2) {
   if (Coincide(lat1, lon1, lat2, lon2)) return {};
   return HeadingsFrom(HalfAngles(lat1, lon1, lat2, lon2));
+}
+
+bool AreAntipodal(const SignedPosition& from, const SignedPosition& to) {
+  return AndoyerC(HalfAngles(from.Lat * kRadiansPerDegree, from.Lon * kRadiansPerDegree,
+                             to.Lat * kRadiansPerDegree, to.Lon * kRadiansPerDegree)) < kAntipodalC;
 }
 
 Path MeasurePath(const SignedPosition& from, const SignedPosition& to) {

@@ -42,4 +42,9 @@ struct Path {
 };
 Path MeasurePath(const SignedPosition& from, const SignedPosition& to);
 
+// Whether the two positions are antipodes to within a fifth of a second of
+// arc, where the distance is the half meridian and every way round is as
+// long as the other.
+bool AreAntipodal(const SignedPosition& from, const SignedPosition& to);
+
 }  // namespace tessaly

@@ -60,6 +60,12 @@ double GreatEllipseCircumferenceKm(double lat1, double lon1, double lat2, double
 }
 
 Path MeasureLongPath(const SignedPosition& from, const SignedPosition& to, const Path& short_path) {
+  // Between antipodes the two ways round are one and the same path.
+  if (AreAntipodal(from, to)) {
+    return {short_path.Kilometres,
+            {LongPathHeading(short_path.Directions.Forward),
+             LongPathHeading(short_path.Directions.Reverse)}};
+  }
   // In the short path's own radians, so that the two add up to the ellipse.
   const double circumference =
       GreatEllipseCircumferenceKm(from.Lat * kRadiansPerDegree, from.Lon * kRadiansPerDegree,

@@ -17,6 +17,7 @@
 #include "qt/latin1.h"
 #include "qt/qt_widgets.h"
 #include "qt/qt_window.h"
+#include "qt/vector_state.h"
 #include "window/error_display.h"
 #include "window/version.h"
 
@@ -66,6 +67,7 @@ int RunTessaly(int argc, char** argv, const std::function<void(QWidget& window)>
   std::optional<tessaly::DisplayGuard> display_guard(std::in_place, command_line.PlatformChosen);
   TApplication application(argc, argv);
   display_guard.reset();
+  tessaly::ReleaseVectorUpperHalves();
   // Wayland's app id: the desktop finds the launcher and its icon by it.
   QApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
   QApplication::setWindowIcon(tessaly::AppIconAllSizes());

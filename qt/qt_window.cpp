@@ -364,7 +364,12 @@ void TQtWindow::ShowViewState() {
 }
 
 void TQtWindow::OpenMap() {
-  if (widgets_->Map == nullptr) widgets_->Map = new TMapWindow(this);
+  if (widgets_->Map == nullptr) {
+    // A point chosen on the map is an event of this window's.
+    widgets_->Map = new TMapWindow(this, &preferences_, [this](const SignedPosition& point) {
+      Run([&] { tessaly_.SetDestinationAt(point); });
+    });
+  }
   widgets_->Map->show();
   ShowViewState();
   widgets_->Map->raise();

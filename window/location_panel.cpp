@@ -23,13 +23,6 @@ constexpr double kSecondsPerMinuteLimit = 60.0;
 // Steps of a second with 0, 1 and 2 decimals.
 constexpr std::int64_t kStepsPerSecond[] = {1, 10, 100};
 
-// From 10 characters on a cell is too small for whole seconds: 0.625 s high
-// at 10 characters, 0.0625 s at 12. One decimal, or two, keep a rounded
-// centre well inside it.
-int SecondDecimalsFor(int characters) {
-  return characters >= 12 ? 2 : (characters >= 10 ? 1 : 0);
-}
-
 // Degrees, minutes and seconds of a decoded centre as the fields show them:
 // seconds with two whole digits (and the precision's decimals, rounded half
 // up), a square's whole minutes with two digits too (" 41", " 30", " 00").
@@ -44,6 +37,13 @@ std::array<std::string, 3> DecodedTexts(ArcUnits centre, bool square, int decima
 }
 
 }  // namespace
+
+// From 10 characters on a cell is too small for whole seconds: 0.625 s high
+// at 10 characters, 0.0625 s at 12. One decimal, or two, keep a rounded
+// centre well inside it.
+int SecondDecimalsFor(int characters) {
+  return characters >= 12 ? 2 : (characters >= 10 ? 1 : 0);
+}
 
 LocationPanel::LocationPanel(WindowOperations& window, Side side)
     : window_(window),
@@ -78,6 +78,11 @@ void LocationPanel::SetGrid(const std::string& text) {
 
 bool LocationPanel::HasSomething() const {
   return !window_.GetText(controls_.LatDegrees).empty() || !Grid().empty();
+}
+
+bool LocationPanel::HasPosition() const {
+  return !window_.GetText(controls_.LatDegrees).empty() &&
+         !window_.GetText(controls_.LonDegrees).empty();
 }
 
 bool LocationPanel::AnyCoordinateFieldEmpty() const {

@@ -35,6 +35,10 @@ struct FieldPosition {
   }
 };
 
+// The decimals seconds show at a locator length: none up to 8 characters,
+// one at 10, two at 12.
+int SecondDecimalsFor(int characters);
+
 class LocationPanel {
  public:
   LocationPanel(WindowOperations& window, Side side);
@@ -55,6 +59,8 @@ class LocationPanel {
   // not empty to the distance command.
   bool HasSomething() const;
   bool AnyCoordinateFieldEmpty() const;
+  // Both degree fields hold something: the location has a position to show.
+  bool HasPosition() const;
 
   // Reading. In degrees/minutes/seconds each field is a whole number (the
   // seconds, from 10 characters on, a decimal one), a text that is none

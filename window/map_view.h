@@ -9,6 +9,8 @@
 
 #include "geo/distance.h"
 #include "geo/location.h"
+#include "geo/locator.h"
+#include "geo/solar_position.h"
 #include "window/distance_unit.h"
 
 namespace tessaly {
@@ -28,13 +30,47 @@ struct MapContent {
   // shows Home alone.
   std::optional<MapDestination> Destination;
   DistanceUnit Unit = DistanceUnit::Miles;  // of every figure the map shows
+  // False while Home's fields give no position (emptied): the map then keeps
+  // its centre and shows no Home.
+  bool HomeKnown = true;
+  // How the main window shows a position and a locator, for what the map
+  // says of a point.
+  int LocatorCharacters = kDefaultCharacters;
+  bool DecimalDegrees = false;
   friend bool operator==(const MapContent&, const MapContent&) = default;
 };
 
-// The distance rings' spacing: 5000 km, or 2500 miles when the unit is miles.
-double RingSpacingKm(DistanceUnit unit);
-// The same, in the unit: 5000 or 2500.
-int RingSpacing(DistanceUnit unit);
+// The sphere the map's distances are measured on: the ellipsoid's mean
+// radius (2a + b) / 3, 6371.0 km, the sphere closest to it on average. The
+// whole earth shows half its circumference round Home.
+inline constexpr double kMapSphereRadiusKm = kEquatorialRadiusKm * (1 - kFlattening / 3);
+inline constexpr double kWholeEarthViewKm = 3.14159265358979323846 * kMapSphereRadiusKm;
+// And at the closest, this far round Home.
+inline constexpr double kClosestViewKm = 500.0;
+
+// How the map window shows the content: how far round Home, which of the
+// layers the user may switch on, and the moment the gray line is for.
+struct MapSettings {
+  double ViewKm = kWholeEarthViewKm;
+  bool LocatorGrid = false;
+  bool GrayLine = false;
+  UnixSeconds Moment = 0;
+  friend bool operator==(const MapSettings&, const MapSettings&) = default;
+};
+
+// The view `steps` zoom steps closer (farther when negative), from the
+// whole earth to the closest, each step by the square root of 2.
+double ZoomedViewKm(double view_km, int steps);
+
+// The name the map's picture is saved under by default: the locators shown,
+// "FN31pr-JO62qm.png", "FN31pr.png" for Home alone, else "tessaly-map.png".
+std::string MapImageName(const MapContent& content);
+
+// The distance rings' spacing in the unit, for a view of `view_km` round
+// Home: the first of 100, 250, 500, 1000, 2500 and 5000 that fits at most six
+// rings (at the whole earth 2500 miles or 5000 km, three or four).
+int RingSpacing(DistanceUnit unit, double view_km);
+double RingSpacingKm(DistanceUnit unit, double view_km);
 
 // Which path's colour a legend line is marked with.
 enum class LegendMark { None, ShortPath, LongPath };
@@ -46,7 +82,25 @@ struct LegendLine {
 
 // From the top: Home, the two paths ("Short path 50.5°, 3542.8 miles", the
 // short path's figures exactly as the main window shows them), the rings,
-// and a note when the coastlines are missing.
-std::vector<LegendLine> MapLegend(const MapContent& content, bool coastline_loaded);
+// with the gray line Home's and the Destination's sunrise and sunset on the
+// UTC day of `moment`, and a note when the coastlines are missing.
+std::vector<LegendLine> MapLegend(const MapContent& content, bool coastline_loaded,
+                                  const MapSettings& settings = {});
+
+// What the map says of a point, as the main window would show it: the
+// locator at its precision, the position in its format ("52° 31' 15\" N
+// 13° 22' 30\" E", or decimal degrees), and the distance and heading from
+// Home measured from that position as shown.
+struct MapReadout {
+  std::string Locator;   // " JO62qm"
+  std::string Position;  // "52° 31' 15\" N  13° 22' 30\" E"
+  std::string Distance;  // " 4283.9", in `Unit`
+  std::string Heading;   // " 43.6"
+  DistanceUnit Unit = DistanceUnit::Miles;
+  // All of it on one line, as the map window's status line shows it.
+  std::string Line() const;
+};
+// Nothing for a point off the earth, or while Home has no position.
+std::optional<MapReadout> ReadoutAt(const MapContent& content, const SignedPosition& point);
 
 }  // namespace tessaly

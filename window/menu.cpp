@@ -12,6 +12,7 @@ constexpr MenuTitle kTitles[] = {
     {Menu::View, "View", 'V'},
     {Menu::Precision, "Locator precision", 'L', true},
     {Menu::Map, "Map", 'M'},
+    {Menu::MapView, "View", 'V'},
 };
 
 // The View items' keys are function keys: no field types them and none of
@@ -34,6 +35,11 @@ constexpr MenuEntry kEntries[] = {
     {MenuItem::GreatCircleMap, Menu::View, "Great-circle map", 'G', "F6", false, true},
     {MenuItem::SaveMapImage, Menu::Map, "Save as Image...", 'S', "Ctrl+S"},
     {MenuItem::CloseMap, Menu::Map, "Close", 'C', "Ctrl+W; Esc", false, true},
+    {MenuItem::LocatorGrid, Menu::MapView, "Locator grid", 'L', "Ctrl+G", true},
+    {MenuItem::GrayLine, Menu::MapView, "Gray line", 'G', "Ctrl+L", true},
+    {MenuItem::ZoomIn, Menu::MapView, "Zoom In", 'I', "+; =", false, true},
+    {MenuItem::ZoomOut, Menu::MapView, "Zoom Out", 'O', "-"},
+    {MenuItem::WholeEarth, Menu::MapView, "Whole Earth", 'W', "Ctrl+0"},
 };
 
 }  // namespace

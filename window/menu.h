@@ -9,7 +9,7 @@
 
 namespace tessaly {
 
-enum class Menu { Main, View, Precision, Map };
+enum class Menu { Main, View, Precision, Map, MapView };
 
 enum class MenuItem {
   // Main.
@@ -28,9 +28,14 @@ enum class MenuItem {
   Precision10,
   Precision12,
   GreatCircleMap,
-  // The map window's own.
+  // The map window's own: its picture, then its layers and view.
   SaveMapImage,
   CloseMap,
+  LocatorGrid,
+  GrayLine,
+  ZoomIn,
+  ZoomOut,
+  WholeEarth,
 };
 
 struct MenuTitle {
@@ -48,7 +53,7 @@ struct MenuEntry {
   std::string_view Shortcuts;    // portable key names, "; " between several; empty: none
   bool Checkable = false;        // shows the state its command toggles
   bool SeparatorBefore = false;  // a line above it in its menu
-  std::optional<Menu> Opens;     // a submenu, shown beside it
+  std::optional<Menu> Opens = std::nullopt;  // a submenu, shown beside it
 };
 
 // In the order the menu bar shows them.

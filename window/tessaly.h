@@ -76,6 +76,10 @@ class TTessaly1 {
   // fields put it. Nothing while those fields give no position (decimal
   // degrees that are no number). Reads the fields and changes nothing.
   std::optional<MapContent> MapView() const;
+  // A point of the map chosen as the Destination: its locator at the
+  // chosen precision put into the Destination grid field, then what Enter
+  // runs (see map_view.cpp).
+  void SetDestinationAt(const SignedPosition& point);
 
  private:
   LocationPanel& Panel(Side side) { return side == Side::Home ? home_ : destination_; }

@@ -8,12 +8,14 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace tessaly {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kTolerance = 1e-9;  // disc radii: 2 cm on the ground
+constexpr double kTolerance = 1e-9;                 // disc radii: 2 cm on the ground
+constexpr double kDrawingTolerance = 1.2e-5 / kPi;  // disc radii
 
 struct Case {
   const char* Name;
@@ -24,8 +26,9 @@ struct Case {
 
 // The point at `distance` along `azimuth` from the centre (the direct
 // problem on the sphere) must land at distance / 180 disc radii in that
-// direction, north up.
-TEST(AzimuthalEquidistant, PutsEachPointAtItsHeadingAndDistance) {
+// direction, north up; that map point must show it again, and the drawing's
+// quicker projection put it within its bound.
+TEST(AzimuthalEquidistant, PutsEachPointAtItsHeadingAndDistanceAndBack) {
   const Case cases[] = {
       {"the centre itself", 41.7, -72.7, 0.0, 0.0},
       {"east along the equator", 0.0, 0.0, 90.0, 90.0},
@@ -46,10 +49,36 @@ TEST(AzimuthalEquidistant, PutsEachPointAtItsHeadingAndDistance) {
                                  std::cos(lat0) * std::sin(delta) * std::cos(azimuth));
     const double lon = lon0 + std::atan2(std::sin(azimuth) * std::sin(delta) * std::cos(lat0),
                                          std::cos(delta) - std::sin(lat0) * std::sin(lat));
-    const PlanePoint point = AzimuthalEquidistant(lat0, lon0).Project(lat, lon);
+    const AzimuthalEquidistant projection(lat0, lon0);
+    const PlanePoint point = projection.Project(lat, lon);
     EXPECT_NEAR(point.X, c.Distance / 180.0 * std::sin(azimuth), kTolerance);
     EXPECT_NEAR(point.Y, c.Distance / 180.0 * std::cos(azimuth), kTolerance);
+
+    const std::optional<UnitVector> back = projection.Unproject(point);
+    ASSERT_TRUE(back.has_value());
+    const UnitVector expected = ToUnitVector(lat, lon);
+    EXPECT_NEAR(back->X, expected.X, kTolerance);
+    EXPECT_NEAR(back->Y, expected.Y, kTolerance);
+    EXPECT_NEAR(back->Z, expected.Z, kTolerance);
+
+    const PlanePoint drawn = projection.ProjectForDrawing(expected);
+    EXPECT_LE(std::hypot(drawn.X - point.X, drawn.Y - point.Y), kDrawingTolerance);
   }
+}
+
+// Beyond the rim the map shows nothing; on it, the antipode in any direction.
+TEST(AzimuthalEquidistant, ShowsTheAntipodeOnTheRimAndNothingBeyond) {
+  const AzimuthalEquidistant projection(Radians(41.7), Radians(-72.7));
+  const UnitVector antipode = ToUnitVector(Radians(-41.7), Radians(107.3));
+  for (const PlanePoint rim :
+       {PlanePoint{1.0, 0.0}, PlanePoint{0.0, -1.0}, PlanePoint{-0.6, 0.8}}) {
+    const std::optional<UnitVector> shown = projection.Unproject(rim);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_NEAR(shown->X * antipode.X + shown->Y * antipode.Y + shown->Z * antipode.Z, 1.0, 1e-12);
+  }
+  EXPECT_FALSE(projection.Unproject({0.8, 0.61}).has_value());
+  EXPECT_NEAR(Degrees(LatitudeOf(antipode)), -41.7, 1e-12);
+  EXPECT_NEAR(Degrees(LongitudeOf(antipode)), 107.3, 1e-12);
 }
 
 struct Fixed {

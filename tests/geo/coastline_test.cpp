@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tessaly {
@@ -51,6 +52,32 @@ TEST(ReadCoastline, RefusesAnythingButAWholeFile) {
   for (const std::string& bytes : cases) {
     EXPECT_FALSE(ReadCoastline(bytes)) << testing::PrintToString(bytes);
   }
+}
+
+TEST(ReadLines, ReadsOpenLinesOfTwoPointsOrMore) {
+  const std::string line = "TLIN" + Word(1) + Word(1) + Word(2) + Point(0, 0) + Point(1'000'000, 0);
+  const auto lines = ReadLines(line);
+  ASSERT_TRUE(lines);
+  ASSERT_EQ(lines->size(), 1u);
+  EXPECT_NEAR((*lines)[0][1].Y, std::sin(1.0 / 180 * 3.14159265358979), 1e-12);
+  EXPECT_FALSE(ReadLines(kTriangle));  // land is no lines file
+  EXPECT_FALSE(ReadLines("TLIN" + Word(1) + Word(1) + Word(1) + Point(0, 0)));
+}
+
+// Every point of a ring lies in its cap, and a view that meets no point of
+// it is told so.
+TEST(CapAround, HoldsEveryPointAndTellsViewsApart) {
+  const std::optional<Coastline> coastline = ReadCoastline(kTriangle);
+  ASSERT_TRUE(coastline);
+  ASSERT_EQ(coastline->Caps.size(), 1u);
+  const SphereCap& cap = coastline->Caps.front();
+  for (const UnitVector& point : coastline->Rings.front()) {
+    EXPECT_TRUE(CapMayMeet(cap, point, 0.0));
+  }
+  const SphereCap small = CapAround({{1, 0, 0}, {0.9998, 0.02, 0}, {0.9998, 0, 0.02}});
+  EXPECT_TRUE(CapMayMeet(small, {0, 1, 0}, 1.6));           // a view 92 degrees round reaches it
+  EXPECT_FALSE(CapMayMeet(small, {0, 1, 0}, 1.4));          // 80 degrees does not
+  EXPECT_TRUE(CapMayMeet(CapAround({}), {0, 0, -1}, 0.0));  // no points: anywhere
 }
 
 }  // namespace

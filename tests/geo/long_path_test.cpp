@@ -83,5 +83,24 @@ TEST(LongPath, IsTheGeodesicTheOtherWayRoundToWithinATenthOfAPercent) {
   }
 }
 
+// Between antipodes every way round is as long as the other: the long
+// path is the short one, not the longer great-ellipse figure.
+TEST(LongPath, IsTheShortPathBetweenAntipodes) {
+  const SignedPosition pairs[][2] = {
+      {{41.729, -72.708}, {-41.729, 107.292}},
+      {{0.0, 0.0}, {0.0, 180.0}},
+      {{-33.867, 151.2}, {33.867, -28.8}},
+  };
+  for (const auto& [from, to] : pairs) {
+    const Path short_path = MeasurePath(from, to);
+    const Path long_path = MeasureLongPath(from, to, short_path);
+    EXPECT_DOUBLE_EQ(long_path.Kilometres, short_path.Kilometres) << from.Lat << ", " << from.Lon;
+  }
+  // A kilometre from the antipode the long path is the longer again.
+  const SignedPosition from{41.729, -72.708}, near{-41.72, 107.292};
+  EXPECT_GT(MeasureLongPath(from, near, MeasurePath(from, near)).Kilometres,
+            MeasurePath(from, near).Kilometres);
+}
+
 }  // namespace
 }  // namespace tessaly

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Makes data/land-110m.bin, the land outlines the great-circle map draws, from
-// Natural Earth's 1:110m land polygons as the world-atlas package ships them.
-// Run once, by hand, when the data should change; the build only reads the
-// committed file:
+// Makes the great-circle map's data from Natural Earth as the world-atlas
+// package ships it: data/land-110m.bin and data/land-50m.bin, the land at
+// 1:110 and 1:50 million, and data/borders-50m.bin, the land borders between
+// countries at 1:50 million. Run once, by hand, when the data should change;
+// the build only reads the committed files:
 //   cd tools/coastline && npm ci && npm run make
 //
-// The file, all numbers little-endian:
+// A land file, all numbers little-endian:
 //   "TLND"                      4 bytes
 //   version                     uint32, 1
 //   ring count                  uint32
@@ -15,17 +16,16 @@
 // circle arcs. Every ring has its smaller side on its right (clockwise seen
 // from above): the land of an outer ring, the water of a lake. A point is on
 // land where an odd number of rings enclose it on their smaller side.
+//
+// A lines file is the same with "TLIN": open lines of at least 2 points.
 import fs from 'node:fs';
 import {createRequire} from 'node:module';
-import {feature} from 'topojson-client';
+import {feature, mesh} from 'topojson-client';
 
 const kMicrodegreesPerDegree = 1e6;
 const kRadiansPerDegree = Math.PI / 180;
-const kOutput = new URL('../../data/land-110m.bin', import.meta.url);
-
+const kData = new URL('../../data/', import.meta.url);
 const require = createRequire(import.meta.url);
-const topology = require('world-atlas/land-110m.json');
-const land = feature(topology, topology.objects.land);
 
 function unitVector([lon, lat]) {
   const phi = lat * kRadiansPerDegree, lambda = lon * kRadiansPerDegree;
@@ -64,40 +64,66 @@ function quantised(ring) {
   return points;
 }
 
-const rings = [];
-let reversed = 0, landArea = 0;
-const polygons = land.features.flatMap(({geometry}) =>
-    geometry.type === 'Polygon' ? [geometry.coordinates] : geometry.coordinates);
-for (const polygon of polygons) {
-  polygon.forEach((ring, index) => {
-    const points = quantised(ring);
-    if (points.length < 3) return;
-    const degrees = points.map(([lon, lat]) => [lon / kMicrodegreesPerDegree, lat / kMicrodegreesPerDegree]);
-    let left = areaOnLeft(degrees);
-    if (left < 2 * Math.PI) {
-      points.reverse();
-      left = 4 * Math.PI - left;
-      ++reversed;
-    }
-    const smaller = 4 * Math.PI - left;
-    landArea += index === 0 ? smaller : -smaller;  // the first ring is the outline, the rest lakes
-    rings.push(points);
-  });
+// Land polygons as rings, each turned to have its smaller side on its right.
+function landRings(topology) {
+  const land = feature(topology, topology.objects.land);
+  const rings = [];
+  let reversed = 0, landArea = 0;
+  const polygons = land.features.flatMap(({geometry}) =>
+      geometry.type === 'Polygon' ? [geometry.coordinates] : geometry.coordinates);
+  for (const polygon of polygons) {
+    polygon.forEach((ring, index) => {
+      const points = quantised(ring);
+      if (points.length < 3) return;
+      const degrees = points.map(([lon, lat]) => [lon / kMicrodegreesPerDegree, lat / kMicrodegreesPerDegree]);
+      let left = areaOnLeft(degrees);
+      if (left < 2 * Math.PI) {
+        points.reverse();
+        left = 4 * Math.PI - left;
+        ++reversed;
+      }
+      const smaller = 4 * Math.PI - left;
+      landArea += index === 0 ? smaller : -smaller;  // the first ring is the outline, the rest lakes
+      rings.push(points);
+    });
+  }
+  return {rings, note: `${reversed} turned round; land is ` +
+                       `${(100 * landArea / (4 * Math.PI)).toFixed(1)} % of the sphere`};
 }
 
-const pointCount = rings.reduce((sum, ring) => sum + ring.length, 0);
-const buffer = Buffer.alloc(12 + 4 * rings.length + 8 * pointCount);
-let offset = buffer.write('TLND', 0, 'latin1');
-offset = buffer.writeUInt32LE(1, offset);
-offset = buffer.writeUInt32LE(rings.length, offset);
-for (const ring of rings) {
-  offset = buffer.writeUInt32LE(ring.length, offset);
-  for (const [lon, lat] of ring) {
-    offset = buffer.writeInt32LE(lon, offset);
-    offset = buffer.writeInt32LE(lat, offset);
+// The arcs two countries share: the borders on land, each once.
+function borderLines(topology) {
+  const borders = mesh(topology, topology.objects.countries, (a, b) => a !== b);
+  const lines = [];
+  for (const line of borders.coordinates) {
+    const points = [];
+    for (const [lon, lat] of line) {
+      const point = [Math.round(lon * kMicrodegreesPerDegree), Math.round(lat * kMicrodegreesPerDegree)];
+      const last = points[points.length - 1];
+      if (!last || last[0] !== point[0] || last[1] !== point[1]) points.push(point);
+    }
+    if (points.length >= 2) lines.push(points);
   }
+  return {rings: lines, note: 'open lines'};
 }
-fs.writeFileSync(kOutput, buffer);
-console.log(`${rings.length} rings (${reversed} turned round), ${pointCount} points, ` +
-            `${buffer.length} bytes; land is ${(100 * landArea / (4 * Math.PI)).toFixed(1)} % ` +
-            `of the sphere`);
+
+function write(name, magic, {rings, note}) {
+  const pointCount = rings.reduce((sum, ring) => sum + ring.length, 0);
+  const buffer = Buffer.alloc(12 + 4 * rings.length + 8 * pointCount);
+  let offset = buffer.write(magic, 0, 'latin1');
+  offset = buffer.writeUInt32LE(1, offset);
+  offset = buffer.writeUInt32LE(rings.length, offset);
+  for (const ring of rings) {
+    offset = buffer.writeUInt32LE(ring.length, offset);
+    for (const [lon, lat] of ring) {
+      offset = buffer.writeInt32LE(lon, offset);
+      offset = buffer.writeInt32LE(lat, offset);
+    }
+  }
+  fs.writeFileSync(new URL(name, kData), buffer);
+  console.log(`${name}: ${rings.length} rings, ${pointCount} points, ${buffer.length} bytes; ${note}`);
+}
+
+write('land-110m.bin', 'TLND', landRings(require('world-atlas/land-110m.json')));
+write('land-50m.bin', 'TLND', landRings(require('world-atlas/land-50m.json')));
+write('borders-50m.bin', 'TLIN', borderLines(require('world-atlas/countries-50m.json')));
