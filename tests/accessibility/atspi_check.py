@@ -7,8 +7,9 @@ Usage (inside a D-Bus session of its own, away from the desktop's):
 
 Starts Xvfb, the accessibility bus and the program with a home directory of
 its own, then checks the names, groups and View menu a screen reader reads,
-that a new distance reaches it as a value change, and prints what it
-announces at each stop while Tab walks the window. Exits 1 on the first
+that a new distance reaches it as a value change, prints what it announces
+at each stop while Tab walks the window, and that the map's readout is a
+named read-only field whose new text reaches it as a value change. Exits 1 on the first
 failed check, saying which.
 """
 import os
@@ -23,6 +24,8 @@ from gi.repository import GLib
 TIMEOUT_S = 40
 TAB_KEYSYM = 0xFF09
 TAB_STOPS = 25  # the window's controls in the Tab order, a radio group once
+F6_KEYSYM = 0xFFC3
+RIGHT_KEYSYM = 0xFF53
 
 
 class CheckFailed(Exception):
@@ -246,6 +249,36 @@ def tab_walk(app):
     check(stops[-1].name == start.name, "Tab comes back to where it started")
 
 
+def check_map_readout(app):
+    """F6 opens the map; an arrow key moves its crosshair, and the readout
+    of the point under it is announced."""
+    pyatspi.Registry.generateKeyboardEvent(F6_KEYSYM, None, pyatspi.KEY_SYM)
+    readout = wait_for(lambda: by_name(app, "Map readout", "text"), "the map's readout")
+    picture = next((n for n in walk(app) if n.name == "Great-circle map" and
+                    role(n) != "menu item"), None)
+    check(picture is not None and "Rings every" in picture.description,
+          "the map described by its legend, found %r" % (picture and picture.description))
+    check(has_state(readout, pyatspi.STATE_READ_ONLY), "the readout is read only")
+    changes = []
+
+    def on_value(event):
+        if event.source.name == "Map readout":
+            changes.append(text_of(event.source))
+
+    event_type = "object:property-change:accessible-value"
+    pyatspi.Registry.registerEventListener(on_value, event_type)
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Tessaly map"],
+                           stdout=subprocess.PIPE, text=True).stdout.split()
+    check(found, "the map window on the display")
+    subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=True)
+    pump(0.3)
+    pyatspi.Registry.generateKeyboardEvent(RIGHT_KEYSYM, None, pyatspi.KEY_SYM)
+    wait_for(lambda: any(changes), "the readout's new text announced")
+    pyatspi.Registry.deregisterEventListener(on_value, event_type)
+    check(" miles " in changes[-1], "the readout gives a distance, found %r" % changes[-1])
+    print("map readout:", changes[-1])
+
+
 def find_app():
     desktop = pyatspi.Registry.getDesktop(0)
     return next((a for a in desktop if a is not None and a.name == "Tessaly"), None)
@@ -273,6 +306,7 @@ def main():
             check_view_menu(app)
             check_distance_announced(app)
             tab_walk(app)
+            check_map_readout(app)
             print("ok")
         except CheckFailed as failure:
             print("FAILED:", failure)
