@@ -2,15 +2,20 @@
 #include "bench/ratio_reporter.h"
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 namespace tessaly {
 namespace {
 
-// Ours must be at least `target` times as fast as the peer.
+// Ours must be at least `target` times as fast as the peer: per iteration,
+// or where `rate` names a counter (bytes or items a second), per byte or
+// item, the two runs' inputs being of different sizes.
 struct Comparison {
   const char* Ours;
   const char* Peer;
   double Target;
+  const char* Rate = nullptr;
 };
 constexpr Comparison kComparisons[] = {
     {"Encode/6", "HamlibEncode/6", 30.0},
@@ -23,6 +28,8 @@ constexpr Comparison kComparisons[] = {
     {"Decode/12", "HamlibDecode/12", 30.0},
     {"DistanceAndHeadings", "HamlibQrb", 8.0},
     {"DistanceAndHeadings", "GeographicLibInverse", 12.0},
+    {"AdifEnrich", "NodeAdifEnrich", 50.0, "bytes_per_second"},
+    {"BatchPath", "GeodSolveBatch", 20.0, "items_per_second"},
 };
 
 // A command that must take at most `limit_ns` on the real window.
@@ -35,6 +42,21 @@ constexpr Limit kLimits[] = {
     {"MapRender", 16'000'000.0},           // one frame at 60 Hz
     {"MapRenderAllLayers", 12'000'000.0},  // every layer at the closest view
     {"MapHover", 1'000'000.0},             // one mouse move
+    {"CliVersion", 5'000'000.0},           // tessaly-cli --version, start to exit
+};
+
+// A counter that must stay at or above (`AtLeast`), or at or below, a bound.
+struct CounterBound {
+  const char* Name;
+  const char* Counter;
+  double Bound;
+  bool AtLeast;
+  const char* What;
+  double Scale;  // of the counter to the unit shown
+};
+constexpr CounterBound kCounterBounds[] = {
+    {"AdifEnrich", "bytes_per_second", 300.0, true, "MB/s", 1e-6},
+    {"AdifEnrich", "peak_mib", 64.0, false, "MiB at its peak", 1.0},
 };
 
 double NanosecondsPerIteration(const benchmark::BenchmarkReporter::Run& run) {
@@ -82,12 +104,27 @@ void RatioReporter::Finalize() {
   std::printf("\n%-22s %-22s %12s %12s %8s %8s\n", "Tessaly", "peer", "ours (ns)", "peer (ns)",
               "ratio", "target");
   for (const Comparison& c : kComparisons) {
-    const auto ours = nanoseconds_.find(c.Ours);
-    const auto peer = nanoseconds_.find(c.Peer);
-    if (ours == nanoseconds_.end() || peer == nanoseconds_.end()) continue;
-    const double ratio = peer->second / ours->second;
-    std::printf("%-22s %-22s %12.1f %12.1f %7.1fx %6.0fx %s\n", c.Ours, c.Peer, ours->second,
-                peer->second, ratio, c.Target, Verdict(ratio >= c.Target));
+    // Nanoseconds an iteration, or a byte or an item.
+    const auto cost = [this, &c](const char* name) -> std::optional<double> {
+      if (c.Rate == nullptr) {
+        const auto found = nanoseconds_.find(name);
+        if (found == nanoseconds_.end()) return std::nullopt;
+        return found->second;
+      }
+      const auto found = counters_.find(std::string(name) + "." + c.Rate);
+      if (found == counters_.end() || found->second <= 0.0) return std::nullopt;
+      return 1e9 / found->second;
+    };
+    const std::optional<double> ours = cost(c.Ours), peer = cost(c.Peer);
+    if (!ours || !peer) continue;
+    const double ratio = *peer / *ours;
+    std::printf("%-22s %-22s %12.2f %12.2f %7.1fx %6.0fx %s%s\n", c.Ours, c.Peer, *ours, *peer,
+                ratio, c.Target, Verdict(ratio >= c.Target),
+                c.Rate == nullptr
+                    ? ""
+                    : (std::string(" (ns a ") +
+                       (std::string(c.Rate).starts_with("bytes") ? "byte" : "line") + ")")
+                          .c_str());
   }
   for (const StartUpRatio& ratio : kStartUpRatios) {
     const auto found = counters_.find(std::string("StartUp.") + ratio.Counter);
@@ -103,6 +140,14 @@ void RatioReporter::Finalize() {
     if (found == nanoseconds_.end()) continue;
     std::printf("%-22s %12.1f us (limit %.0f us) %s\n", l.Name, found->second / 1e3,
                 l.LimitNs / 1e3, Verdict(found->second <= l.LimitNs));
+  }
+  for (const CounterBound& b : kCounterBounds) {
+    const auto found = counters_.find(std::string(b.Name) + "." + b.Counter);
+    if (found == counters_.end()) continue;
+    const double value = found->second * b.Scale;
+    std::printf("%-22s %12.1f %s (%s %.0f) %s\n", b.Name, value, b.What,
+                b.AtLeast ? "at least" : "at most", b.Bound,
+                Verdict(b.AtLeast ? value >= b.Bound : value <= b.Bound));
   }
 }
 

@@ -27,7 +27,7 @@ namespace {
 
 using tessaly::IsUnfitNumberText;
 using tessaly::kAndoyerErrorKm;
-using tessaly::kHalfMeridianKm;
+using tessaly::kLongestShownPathKm;
 using tessaly::fuzz::Require;
 
 using Limits = std::numeric_limits<double>;
@@ -99,7 +99,7 @@ void CheckUsualPositions(FuzzedDataProvider& input) {
   const double lat2 = to.Lat * tessaly::kRadiansPerDegree;
   const double lon2 = to.Lon * tessaly::kRadiansPerDegree;
   const double km = tessaly::EllipsoidDistance(lat1, lon1, lat2, lon2);
-  Require(std::isfinite(km) && km >= 0.0 && km <= kHalfMeridianKm + kAndoyerErrorKm,
+  Require(std::isfinite(km) && km >= 0.0 && km <= kLongestShownPathKm + kAndoyerErrorKm,
           "a distance is finite and at most half a meridian");
   Require(std::abs(km - tessaly::EllipsoidDistance(lat2, lon2, lat1, lon1)) <= kSymmetryToleranceKm,
           "the distance is the same both ways");

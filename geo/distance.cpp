@@ -16,8 +16,6 @@ constexpr double kFullCircleDegrees = 360.0;
 // antipodes as the fields give them: 180 degrees through the window's degree
 // factor is not exactly pi.
 constexpr double kAntipodalC = 1e-12;
-// The geodesic between antipodes runs over a pole: half a meridian.
-constexpr double kHalfMeridianKm = std::numbers::pi * kEquatorialRadiusKm * (1 - kFlattening / 2);
 
 double Squared(double x) {
   return x * x;

@@ -42,6 +42,11 @@ struct Path {
 };
 Path MeasurePath(const SignedPosition& from, const SignedPosition& to);
 
+// The geodesic between antipodes runs over a pole: half a meridian, the
+// distance MeasurePath gives every pair of antipodes.
+inline constexpr double kHalfMeridianKm =
+    3.14159265358979323846 * kEquatorialRadiusKm * (1 - kFlattening / 2);
+
 // Whether the two positions are antipodes to within a fifth of a second of
 // arc, where the distance is the half meridian and every way round is as
 // long as the other.

@@ -29,6 +29,11 @@ inline constexpr int kMostPairs = kMostCharacters / 2;
 // 4, 6, 8, 10 or 12.
 bool IsLocatorLength(int characters);
 
+// The decimals a cell's centre needs in seconds of arc: none up to 8
+// characters, one at 10 (a cell 0.625 seconds high), two at 12 (0.026), so
+// that the rounded centre stays well inside its cell.
+int SecondDecimalsFor(int characters);
+
 // One cell: its index in each pair, longitude and latitude, from the field
 // down; only the first Characters / 2 count.
 struct LocatorCell {

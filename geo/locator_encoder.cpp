@@ -82,6 +82,10 @@ bool IsLocatorLength(int characters) {
   return characters >= kSquareCharacters && characters <= kMostCharacters && characters % 2 == 0;
 }
 
+int SecondDecimalsFor(int characters) {
+  return characters >= 12 ? 2 : (characters >= 10 ? 1 : 0);
+}
+
 std::string LocatorText(const LocatorCell& cell) {
   std::array<char, kMostCharacters + 1> text{kBlank};
   std::size_t length = 1;

@@ -131,16 +131,57 @@ std::string DecimalDegreeText(double degrees) {
   return text;
 }
 
-std::string OneDecimalText(double value) {
+// One decimal of a value below this in magnitude is worked out in whole
+// tenths, which a 64-bit integer and a double both hold exactly.
+constexpr double kLargestTenthsFast = 9e14;
+
+void AppendOneDecimal(std::string& text, double value) {
   ThrowUnlessFinite(value);
   constexpr int kOneDecimal = 1;
+  if (std::abs(value) < kLargestTenthsFast) {
+    // The nearest whole number of tenths, decided on the double's exact
+    // value as std::to_chars decides it: x * 10 may round, but its floor is
+    // the right candidate or one above a value just below it, and the fused
+    // multiply-add gives the exact side of the half. A tie, exact in
+    // binary, goes to the even tenth.
+    const double below = std::floor(value * 10);
+    const double beyond_half = std::fma(value, 10.0, -(below + 0.5));
+    auto whole = static_cast<std::int64_t>(below);
+    if (beyond_half > 0 || (beyond_half == 0 && whole % 2 != 0)) ++whole;
+    // Written from the tenth leftwards, then appended at once.
+    const bool negative = whole < 0;
+    auto magnitude = static_cast<std::uint64_t>(negative ? -whole : whole);
+    std::array<char, 24> figure;
+    char* start = figure.data() + figure.size();
+    *--start = static_cast<char>('0' + magnitude % 10);
+    *--start = '.';
+    magnitude /= 10;
+    do {
+      *--start = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) *--start = '-';
+    text.append(start, figure.data() + figure.size());
+    return;
+  }
   // 309 whole digits of the largest double, sign, point, one decimal.
   std::array<char, 320> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                     std::chars_format::fixed, kOneDecimal);
   std::string_view number(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-  if (number == "-0.0") number.remove_prefix(1);
-  return kBlank + std::string(number);
+  text.append(number);
+}
+
+std::string OneDecimalText(double value) {
+  std::string text(1, kBlank);
+  AppendOneDecimal(text, value);
+  return text;
+}
+
+std::string CompassHeadingText(double degrees) {
+  std::string text;
+  AppendOneDecimal(text, degrees);
+  return text == "360.0" ? "0.0" : text;
 }
 
 }  // namespace tessaly

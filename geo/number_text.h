@@ -27,5 +27,12 @@ std::string DecimalDegreeText(double degrees);
 // " 3542.8": one decimal, rounded to nearest. Never " -0.0"; a value that is
 // not finite throws TessalyError.
 std::string OneDecimalText(double value);
+// The same figure without the blank, appended to `text`: "3542.8".
+void AppendOneDecimal(std::string& text, double value);
+
+// A heading with one decimal from "0.0" to "359.9", without the blank: one
+// just short of 360 is due north. The distance command's own texts may read
+// 360.0; a long path's, the other way round, never does.
+std::string CompassHeadingText(double degrees);
 
 }  // namespace tessaly

@@ -38,13 +38,6 @@ std::array<std::string, 3> DecodedTexts(ArcUnits centre, bool square, int decima
 
 }  // namespace
 
-// From 10 characters on a cell is too small for whole seconds: 0.625 s high
-// at 10 characters, 0.0625 s at 12. One decimal, or two, keep a rounded
-// centre well inside it.
-int SecondDecimalsFor(int characters) {
-  return characters >= 12 ? 2 : (characters >= 10 ? 1 : 0);
-}
-
 LocationPanel::LocationPanel(WindowOperations& window, Side side)
     : window_(window),
       controls_(ControlsOf(side)),

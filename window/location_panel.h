@@ -35,10 +35,6 @@ struct FieldPosition {
   }
 };
 
-// The decimals seconds show at a locator length: none up to 8 characters,
-// one at 10, two at 12.
-int SecondDecimalsFor(int characters);
-
 class LocationPanel {
  public:
   LocationPanel(WindowOperations& window, Side side);

@@ -30,12 +30,6 @@ std::string Figure(const std::string& text) {
   return start == std::string::npos ? std::string() : text.substr(start);
 }
 
-// One decimal, from 0.0 to 359.9: a heading just short of 360 is due north.
-std::string HeadingFigure(double degrees) {
-  const std::string text = Figure(OneDecimalText(degrees));
-  return text == "360.0" ? "0.0" : text;
-}
-
 // The main window's own texts: its heading may read 360.0.
 std::string PathText(std::string_view name, const std::string& heading, double kilometres,
                      DistanceUnit unit) {
@@ -146,9 +140,10 @@ std::vector<LegendLine> MapLegend(const MapContent& content, bool coastline_load
         {LegendMark::ShortPath,
          PathText("Short path", Figure(OneDecimalText(destination.ShortPath.Directions.Forward)),
                   destination.ShortPath.Kilometres, content.Unit)});
-    legend.push_back({LegendMark::LongPath,
-                      PathText("Long path", HeadingFigure(destination.LongPath.Directions.Forward),
-                               destination.LongPath.Kilometres, content.Unit)});
+    legend.push_back(
+        {LegendMark::LongPath,
+         PathText("Long path", CompassHeadingText(destination.LongPath.Directions.Forward),
+                  destination.LongPath.Kilometres, content.Unit)});
   }
   legend.push_back({LegendMark::None,
                     "Rings every" + WholeNumberText(RingSpacing(content.Unit, settings.ViewKm)) +

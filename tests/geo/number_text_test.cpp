@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "geo/error.h"
 #include "geo/location.h"
@@ -92,6 +97,36 @@ TEST(OneDecimalText, RoundsToOneDecimalWithoutNegativeZero) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Expected);
     EXPECT_EQ(OneDecimalText(c.Value), c.Expected);
+  }
+}
+
+// The quick way through whole tenths decides every half as std::to_chars
+// does on the double's exact value: near the halves, on exact halves (ties
+// to even), and at random.
+TEST(AppendOneDecimal, RoundsAsToCharsDoes) {
+  const auto standard = [](double value) {
+    std::array<char, 400> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, 1)
+                         .ptr;
+    std::string text(buffer.data(), end);
+    return text == "-0.0" ? std::string("0.0") : text;
+  };
+  std::vector<double> values = {0.25, 0.35, -0.25,  2.5,    -3.25, 0.05, -0.05, 899999999999999.94,
+                                -0.0, 1e15, 359.95, 6243.85};
+  std::mt19937_64 random(1209);
+  std::uniform_real_distribution<double> anywhere(-40000.0, 40000.0);
+  for (int i = 0; i < 200000; ++i) {
+    const double half = std::round(anywhere(random)) / 20;  // k / 20: a half of a tenth
+    values.push_back(std::nextafter(half, -1e9));
+    values.push_back(half);
+    values.push_back(std::nextafter(half, 1e9));
+    values.push_back(anywhere(random));
+  }
+  for (const double value : values) {
+    std::string text;
+    AppendOneDecimal(text, value);
+    ASSERT_EQ(text, standard(value)) << std::hexfloat << value;
   }
 }
 

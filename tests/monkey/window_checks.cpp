@@ -128,7 +128,7 @@ void WindowChecks::CheckDistance(WindowDriver& driver, const std::string& text) 
     faults_.push_back("Label24 names no unit: " + Quote(caption));
   }
   const double farthest =
-      (kHalfMeridianKm + kAndoyerErrorKm) * DistanceFactor(*unit_) + kHalfShownStep;
+      (kLongestShownPathKm + kAndoyerErrorKm) * DistanceFactor(*unit_) + kHalfShownStep;
   if (!distance) {
     faults_.push_back("Edit16 holds no distance: " + Quote(text));
   } else if (*distance > farthest) {

@@ -11,9 +11,10 @@
 
 namespace tessaly {
 
-// Half the meridian of the ellipsoid a = 6378.14 km, f = 1/298.257, and the
+// Half the meridian of the ellipsoid a = 6378.14 km, f = 1/298.257, worked
+// out by hand (the longest distance shown), and the
 // largest error of Andoyer's approximation, which comes near antipodes.
-inline constexpr double kHalfMeridianKm = 20003.94;
+inline constexpr double kLongestShownPathKm = 20003.94;
 inline constexpr double kAndoyerErrorKm = 35.0;
 
 // A number text the window must never show: "nan", "inf" (in any case) or a

@@ -2,9 +2,11 @@
 // "Calc. Dist./Heading" and the distance unit.
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "geo/location.h"
 #include "tests/support/screen_fixture.h"
+#include "tests/support/worked_paths.h"
 
 namespace tessaly {
 namespace {
@@ -51,18 +53,14 @@ TEST_F(DistanceCommandTest, WorkedExamplesInMilesThenKilometresThenMilesAgain) {
     std::string HomeLat, HomeLon, DestinationLat, DestinationLon;
     std::string HeadingsText, Miles, Kilometres;
   };
-  const Example examples[] = {
-      {"0 0 0 N", "0 0 0 E", "0 0 0 N", "90 0 0 E", " 90.0  :  270.0", " 6225.3", " 10018.8"},
-      {"0 0 0 N", "10 0 0 E", "0 0 0 N", "0 0 0 E", " 270.0  :  90.0", " 691.7", " 1113.2"},
-      {"10 0 0 N", "20 0 0 E", "30 0 0 N", "20 0 0 E", " 360.0  :  180.0", " 1375.9", " 2214.3"},
-      {"30 0 0 N", "20 0 0 E", "10 0 0 N", "20 0 0 E", " 180.0  :  360.0", " 1375.9", " 2214.3"},
-      {"33 52 0 S", "151 12 0 E", "35 41 0 N", "139 41 0 E", " 350.1  :  169.9", " 4841.7",
-       " 7792.0"},
-      {"48 50 11 N", "2 20 14 E", "38 55 17 N", "77 3 56 W", " 291.8  :  51.8", " 3841.1",
-       " 6181.6"},
-      // "12.5" is not a whole number: it counts as 0, not as 12.
-      {"12.5 0 0 N", "10 0 0 E", "0 0 0 N", "0 0 0 E", " 270.0  :  90.0", " 691.7", " 1113.2"},
-  };
+  std::vector<Example> examples;
+  for (const WorkedPath& path : kWorkedPaths) {
+    examples.push_back({path.FromLat, path.FromLon, path.ToLat, path.ToLon, path.HeadingsText,
+                        path.Miles, path.Kilometres});
+  }
+  // "12.5" is not a whole number: it counts as 0, not as 12.
+  examples.push_back(
+      {"12.5 0 0 N", "10 0 0 E", "0 0 0 N", "0 0 0 E", " 270.0  :  90.0", " 691.7", " 1113.2"});
   for (const Example& e : examples) {
     SCOPED_TRACE(e.HeadingsText);
     EnterBoth(e.HomeLat, e.HomeLon, e.DestinationLat, e.DestinationLon);

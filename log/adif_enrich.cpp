@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "log/adif_enrich.h"
+
+#include <array>
+#include <charconv>
+
+namespace tessaly {
+namespace {
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+void AppendNumber(std::string& out, std::size_t value) {
+  std::array<char, 24> digits{};
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  out.append(digits.data(), end);
+}
+
+// "<NAME:6>6893.1", with the type indicator where given.
+void AppendField(std::string& out, std::string_view name, std::string_view type,
+                 std::string_view data) {
+  out += '<';
+  out.append(name);
+  out += ':';
+  AppendNumber(out, data.size());
+  if (!type.empty()) {
+    out += ':';
+    out.append(type);
+  }
+  out += '>';
+  out.append(data);
+}
+
+// The field's name as an added field writes it: lower case where the
+// record ends in "<eor>".
+std::string NameLike(std::string_view name, std::string_view end_tag) {
+  std::string written(name);
+  if (end_tag.size() > 1 && end_tag[1] == 'e') {
+    for (char& c : written) c = Lower(c);
+  }
+  return written;
+}
+
+}  // namespace
+
+EnrichOutcome AppendEnriched(const AdifPiece& record, const QsoFields& fields,
+                             const QsoMeasure& measure, bool overwrite, std::string& out) {
+  if (!measure.Path) {
+    out.append(record.Bytes);
+    return EnrichOutcome::Kept;
+  }
+  const std::string values[] = {measure.Path->DistanceText(), measure.Path->HeadingText()};
+  const std::string_view names[] = {kDistanceField, kHeadingField};
+  const AdifField* present[] = {fields.Distance, fields.Heading};
+  std::size_t copied = 0;  // of the record's bytes, to `out`
+  if (overwrite) {
+    // In the order they stand.
+    const int first =
+        present[0] != nullptr && present[1] != nullptr && present[1]->Start < present[0]->Start ? 1
+                                                                                                : 0;
+    for (const int which : {first, 1 - first}) {
+      const AdifField* field = present[which];
+      if (field == nullptr) continue;
+      out.append(record.Bytes.substr(copied, field->Start - copied));
+      AppendField(out, field->Name, field->Type, values[which]);
+      copied = field->End;
+    }
+  }
+  out.append(record.Bytes.substr(copied, record.EndTag - copied));
+  const std::string_view end_tag = record.Bytes.substr(record.EndTag);
+  bool added = false;
+  for (int which = 0; which < 2; ++which) {
+    if (present[which] != nullptr) continue;
+    AppendField(out, NameLike(names[which], end_tag), "", values[which]);
+    out += ' ';
+    added = true;
+  }
+  out.append(end_tag);
+  if (added) return EnrichOutcome::Added;
+  return overwrite ? EnrichOutcome::Replaced : EnrichOutcome::Kept;
+}
+
+}  // namespace tessaly
