@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "geo/angles.h"
+
 namespace tessaly {
 namespace {
 
@@ -24,6 +26,10 @@ double LatitudeOf(const UnitVector& point) {
 
 double LongitudeOf(const UnitVector& point) {
   return point.X == 0.0 && point.Y == 0.0 ? 0.0 : std::atan2(point.Y, point.X);
+}
+
+SignedPosition PositionOf(const UnitVector& point) {
+  return {Degrees(LatitudeOf(point)), Degrees(LongitudeOf(point))};
 }
 
 AzimuthalEquidistant::AzimuthalEquidistant(double centre_lat, double centre_lon)

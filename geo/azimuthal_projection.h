@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "geo/location.h"
+
 namespace tessaly {
 
 // A point of the unit sphere: x towards latitude 0 longitude 0, y towards
@@ -19,6 +21,8 @@ UnitVector ToUnitVector(double lat, double lon);
 // Back again, in radians; a pole's longitude is 0.
 double LatitudeOf(const UnitVector& point);
 double LongitudeOf(const UnitVector& point);
+// The same in decimal degrees, longitude from -180 to 180.
+SignedPosition PositionOf(const UnitVector& point);
 
 // A point of the map in units of the disc's radius: X east, Y north of the
 // centre, |(X, Y)| from 0 at the centre to 1 on the rim.

@@ -4,12 +4,10 @@
 #include <array>
 #include <charconv>
 
+#include "log/ascii_case.h"
+
 namespace tessaly {
 namespace {
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 void AppendNumber(std::string& out, std::size_t value) {
   std::array<char, 24> digits{};
@@ -35,11 +33,7 @@ void AppendField(std::string& out, std::string_view name, std::string_view type,
 // The field's name as an added field writes it: lower case where the
 // record ends in "<eor>".
 std::string NameLike(std::string_view name, std::string_view end_tag) {
-  std::string written(name);
-  if (end_tag.size() > 1 && end_tag[1] == 'e') {
-    for (char& c : written) c = Lower(c);
-  }
-  return written;
+  return end_tag.size() > 1 && end_tag[1] == 'e' ? LowerText(name) : std::string(name);
 }
 
 }  // namespace

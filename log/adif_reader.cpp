@@ -7,6 +7,8 @@
 #include <cstring>
 #include <optional>
 
+#include "log/ascii_case.h"
+
 namespace tessaly {
 namespace {
 
@@ -39,18 +41,6 @@ constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
 
 std::uint8_t ClassOf(char c) {
   return kByteClasses[static_cast<unsigned char>(c)];
-}
-
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsUpper(std::string_view text, std::string_view upper) {
-  if (text.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (Upper(text[i]) != upper[i]) return false;
-  }
-  return true;
 }
 
 std::string Quoted(std::string_view text) {

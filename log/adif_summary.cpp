@@ -3,24 +3,10 @@
 
 #include <vector>
 
+#include "log/ascii_case.h"
+
 namespace tessaly {
 namespace {
-
-std::string UpperText(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
-std::string LowerText(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 std::vector<std::string> GridsOf(const QsoFields& fields) {
   std::vector<std::string> grids;

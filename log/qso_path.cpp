@@ -3,6 +3,7 @@
 
 #include "geo/long_path.h"
 #include "geo/number_text.h"
+#include "log/ascii_case.h"
 
 namespace tessaly {
 namespace {
@@ -13,16 +14,8 @@ bool IsEmpty(const AdifField* field) {
   return field == nullptr || Trimmed(field->Data).empty();
 }
 
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool Named(const AdifField& field, std::string_view upper) {
-  if (field.Name.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < upper.size(); ++i) {
-    if (Upper(field.Name[i]) != upper[i]) return false;
-  }
-  return true;
+  return EqualsUpper(field.Name, upper);
 }
 
 // The first field of a name only.

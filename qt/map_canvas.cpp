@@ -38,7 +38,7 @@ void TMapCanvas::SetScene(const MapScene& scene) {
   if (crosshair_) {
     // Zoomed in past it: to the view's edge in its direction.
     const double reach = std::hypot(crosshair_->X, crosshair_->Y);
-    const double view = std::min(1.0, scene_.Settings.ViewKm / kWholeEarthViewKm);
+    const double view = ViewRadius(scene_.Settings);
     if (reach > view)
       crosshair_ = PlanePoint{crosshair_->X * view / reach, crosshair_->Y * view / reach};
   }
@@ -78,7 +78,7 @@ std::optional<SignedPosition> TMapCanvas::CrosshairPosition() const {
   const std::optional<UnitVector> point =
       AzimuthalEquidistant(Radians(home.Lat), Radians(home.Lon)).Unproject(*crosshair_);
   if (!point) return std::nullopt;
-  return SignedPosition{Degrees(LatitudeOf(*point)), Degrees(LongitudeOf(*point))};
+  return PositionOf(*point);
 }
 
 void TMapCanvas::MoveCrosshair(const PlanePoint& point) {

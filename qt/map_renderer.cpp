@@ -137,8 +137,7 @@ class MapDrawing {
         kLabelledTickLength + kLabelGap + std::max(metrics.height(), widest_label) + kMargin;
     const double radius =
         std::max(std::min(disc_area.width(), disc_area.height()) / 2 - label_room, kSmallestRadius);
-    disc_ = MapDisc(disc_area.center(), radius, std::min(1.0, settings_.ViewKm / kWholeEarthViewKm),
-                    content_.Home);
+    disc_ = MapDisc(disc_area.center(), radius, ViewRadius(settings_), content_.Home);
     const double device_radius =
         radius / disc_.ViewRadius() * painter_.device()->devicePixelRatioF();
     tolerance_ = std::max(kToleranceDevicePixels / device_radius, kSmallestTolerance);
@@ -598,7 +597,7 @@ std::optional<SignedPosition> MapDisc::PositionAt(const QPointF& pixel) const {
   if (!plane) return std::nullopt;
   const std::optional<UnitVector> point = projection_.Unproject(*plane);
   if (!point) return std::nullopt;
-  return SignedPosition{Degrees(LatitudeOf(*point)), Degrees(LongitudeOf(*point))};
+  return PositionOf(*point);
 }
 
 MapDisc RenderMap(QPainter& painter, const QRectF& area, const MapScene& scene,

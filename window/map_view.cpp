@@ -93,6 +93,10 @@ ShownCoordinate ShownAsTheWindowShows(double magnitude, char hemisphere, bool de
 
 }  // namespace
 
+double ViewRadius(const MapSettings& settings) {
+  return std::min(1.0, settings.ViewKm / kWholeEarthViewKm);
+}
+
 double ZoomedViewKm(double view_km, int steps) {
   return std::clamp(view_km * std::pow(kZoomStep, -steps), kClosestViewKm, kWholeEarthViewKm);
 }

@@ -58,6 +58,10 @@ struct MapSettings {
   friend bool operator==(const MapSettings&, const MapSettings&) = default;
 };
 
+// The part of the projection's disc the view shows, in its radii: 1 for the
+// whole earth, less when zoomed in.
+double ViewRadius(const MapSettings& settings);
+
 // The view `steps` zoom steps closer (farther when negative), from the
 // whole earth to the closest, each step by the square root of 2.
 double ZoomedViewKm(double view_km, int steps);

@@ -32,6 +32,10 @@ class MapWindowTest : public QtWindowTest {
     Click(Control::Edit7);
     Type("FN31pr");
     Click(Control::Button2);
+    FindMap();
+  }
+  // F6 opens the map; its window, picture and status line.
+  void FindMap() {
     Key(Qt::Key_F6);
     map_ = window_->findChild<TMapWindow*>();
     ASSERT_NE(map_, nullptr);
@@ -41,8 +45,8 @@ class MapWindowTest : public QtWindowTest {
     ASSERT_NE(readout_, nullptr);
   }
   QString Legend() const { return canvas_->accessibleDescription(); }
-  // The main window's Destination and results after `act`, then after its
-  // locator typed into the grid field and Enter pressed instead.
+  // The main window's Destination and results as the map left them equal
+  // those of `locator` typed into the grid field and Enter pressed.
   void ExpectAsIfTyped(const std::string& locator) {
     const std::vector<std::string> chosen{Text(Control::Edit14), Text(Control::Edit15),
                                           Text(Control::Edit16), Text(Control::Edit8)};
@@ -182,10 +186,7 @@ TEST_F(MapWindowTest, OpensFromTheViewMenuAndFollowsTheWindow) {
   Click(Control::Edit14);
   Type("JO62qm");
   Key(Qt::Key_Return);
-  Key(Qt::Key_F6);
-  map_ = window_->findChild<TMapWindow*>();
-  ASSERT_NE(map_, nullptr);
-  canvas_ = map_->findChild<TMapCanvas*>();
+  FindMap();
   EXPECT_TRUE(map_->isVisible());
   // The canvas describes itself by the legend's lines.
   EXPECT_TRUE(Legend().contains(QString::fromLatin1("Short path 43.6\xB0, 4283.2 miles")))
