@@ -185,13 +185,14 @@ int RunLogCommand(const LogOptions& options, ByteSource& standard_input, ByteSin
       file_source = std::make_unique<DescriptorSource>(file->Descriptor());
       source = file_source.get();
     }
+    QsoMeasurer measurer(options.Home);
     if (options.Summary) {
       LogSummary summary;
       ReadLog(
           *source,
           [&](const AdifPiece& record) {
             const QsoFields fields(record);
-            summary.Add(record, fields, MeasureQso(fields, options.Home));
+            summary.Add(record, fields, measurer.Measure(fields));
           },
           [](const AdifPiece&) {});
       out.Write(options.Json ? SummaryJson(summary) : SummaryTable(summary));
@@ -212,7 +213,7 @@ int RunLogCommand(const LogOptions& options, ByteSource& standard_input, ByteSin
         *source,
         [&](const AdifPiece& record) {
           const QsoFields fields(record);
-          const QsoMeasure measure = MeasureQso(fields, options.Home);
+          const QsoMeasure measure = measurer.Measure(fields);
           ++counts.Qsos;
           switch (AppendEnriched(record, fields, measure, options.Overwrite, buffer)) {
             case EnrichOutcome::Added: ++counts.Added; break;

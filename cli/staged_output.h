@@ -6,6 +6,7 @@
 // input (-o IN.adi).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ class StagedOutput : public ByteSink {
   std::string target_;
   std::string staged_;  // empty once committed
   int descriptor_ = -1;
+  std::uint64_t written_ = 0;  // bytes so far
+  std::uint64_t flushed_ = 0;  // of them handed to the disk to write
 };
 
 }  // namespace tessaly

@@ -4,8 +4,6 @@
 #include <array>
 #include <charconv>
 
-#include "log/ascii_case.h"
-
 namespace tessaly {
 namespace {
 
@@ -30,10 +28,13 @@ void AppendField(std::string& out, std::string_view name, std::string_view type,
   out.append(data);
 }
 
-// The field's name as an added field writes it: lower case where the
-// record ends in "<eor>".
-std::string NameLike(std::string_view name, std::string_view end_tag) {
-  return end_tag.size() > 1 && end_tag[1] == 'e' ? LowerText(name) : std::string(name);
+// The two fields' names as an added field writes them: in small letters
+// where the record ends in "<eor>".
+constexpr std::string_view kUpperNames[] = {kDistanceField, kHeadingField};
+constexpr std::string_view kLowerNames[] = {"distance", "app_tessaly_heading"};
+
+std::string_view AddedName(int which, std::string_view end_tag) {
+  return end_tag.size() > 1 && end_tag[1] == 'e' ? kLowerNames[which] : kUpperNames[which];
 }
 
 }  // namespace
@@ -45,7 +46,6 @@ EnrichOutcome AppendEnriched(const AdifPiece& record, const QsoFields& fields,
     return EnrichOutcome::Kept;
   }
   const std::string values[] = {measure.Path->DistanceText(), measure.Path->HeadingText()};
-  const std::string_view names[] = {kDistanceField, kHeadingField};
   const AdifField* present[] = {fields.Distance, fields.Heading};
   std::size_t copied = 0;  // of the record's bytes, to `out`
   if (overwrite) {
@@ -66,7 +66,7 @@ EnrichOutcome AppendEnriched(const AdifPiece& record, const QsoFields& fields,
   bool added = false;
   for (int which = 0; which < 2; ++which) {
     if (present[which] != nullptr) continue;
-    AppendField(out, NameLike(names[which], end_tag), "", values[which]);
+    AppendField(out, AddedName(which, end_tag), "", values[which]);
     out += ' ';
     added = true;
   }

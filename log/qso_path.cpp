@@ -59,9 +59,12 @@ QsoFields::QsoFields(const AdifPiece& record) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+  // A byte at a time: the standard searches try every blank in turn, and
+  // this runs on several fields of every record.
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 std::string_view QsoSkipText(QsoSkip skip) {
@@ -96,14 +99,26 @@ std::optional<DecodedLocator> DecodeGridFields(const AdifField* grid, const Adif
   return LocatorToLatLon(text, kMostCharacters);
 }
 
-QsoMeasure MeasureQso(const QsoFields& fields, const std::optional<DecodedLocator>& home) {
+std::optional<DecodedLocator> QsoMeasurer::Station(const QsoFields& fields) {
+  const std::string_view grid = fields.MyGrid->Data;
+  const std::string_view extension =
+      fields.MyGridExt == nullptr ? std::string_view() : fields.MyGridExt->Data;
+  if (station_grid_.empty() || grid != station_grid_ || extension != station_extension_) {
+    station_grid_ = grid;
+    station_extension_ = extension;
+    station_ = DecodeGridFields(fields.MyGrid, fields.MyGridExt);
+  }
+  return station_;
+}
+
+QsoMeasure QsoMeasurer::Measure(const QsoFields& fields) {
   if (IsEmpty(fields.Grid)) return {std::nullopt, QsoSkip::NoGridsquare};
   const std::optional<DecodedLocator> worked = DecodeGridFields(fields.Grid, fields.GridExt);
   if (!worked) return {std::nullopt, QsoSkip::BadGridsquare};
 
-  std::optional<DecodedLocator> station = home;
+  std::optional<DecodedLocator> station = home_;
   if (!IsEmpty(fields.MyGrid)) {
-    station = DecodeGridFields(fields.MyGrid, fields.MyGridExt);
+    station = Station(fields);
     if (!station) return {std::nullopt, QsoSkip::BadMyGridsquare};
   }
   if (!station) return {std::nullopt, QsoSkip::NoHome};

@@ -67,10 +67,25 @@ std::string_view Trimmed(std::string_view text);
 // dropped; nothing when the text is no locator of 4 to 12 characters.
 std::optional<DecodedLocator> DecodeGridFields(const AdifField* grid, const AdifField* extension);
 
-// `home`: the locator to measure from where the record has no MY_GRIDSQUARE.
-QsoMeasure MeasureQso(const QsoFields& fields, const std::optional<DecodedLocator>& home);
+// Measures a log's QSOs one after the other. Its records mostly share the
+// station's locator, which is decoded again only where it changes.
+class QsoMeasurer {
+ public:
+  // `home`: the locator to measure from where a record has no MY_GRIDSQUARE.
+  explicit QsoMeasurer(const std::optional<DecodedLocator>& home) : home_(home) {}
+  QsoMeasure Measure(const QsoFields& fields);
+
+ private:
+  // The station's locator of the records before, as they give it.
+  std::optional<DecodedLocator> Station(const QsoFields& fields);
+
+  std::optional<DecodedLocator> home_;
+  std::string station_grid_, station_extension_;  // MY_GRIDSQUARE and its extension
+  std::optional<DecodedLocator> station_;         // decoded from them
+};
+
 inline QsoMeasure MeasureQso(const AdifPiece& record, const std::optional<DecodedLocator>& home) {
-  return MeasureQso(QsoFields(record), home);
+  return QsoMeasurer(home).Measure(QsoFields(record));
 }
 
 }  // namespace tessaly

@@ -100,6 +100,43 @@ TEST(MeasureQso, ReadsTheLocatorsWithTheirExtensionsAndSaysWhyNot) {
   EXPECT_NE(MeasureQso(pa, home).Path->Kilometres, MeasureQso(pb, home).Path->Kilometres);
 }
 
+// One measurer through a log whose station moves: every QSO is measured as
+// if it stood alone, the station's locator never taken from a record before.
+TEST(QsoMeasurer, MeasuresEachQsoFromItsOwnStation) {
+  const std::string log =
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:6>FN31pr<EOR>"
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:6>FN31pr<EOR>"
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:8>FN31pr45<EOR>"
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:8>FN31pr45<MY_GRIDSQUARE_EXT:4>ab12<EOR>"
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:8>FN31pr45<EOR>"
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:5>FN31p<EOR>"
+      "<GRIDSQUARE:4>JO62<EOR>"
+      "<GRIDSQUARE:4>JO62<MY_GRIDSQUARE:4>EM69<EOR>";
+  const std::optional<DecodedLocator> home = LocatorToLatLon("KP20", kMostCharacters);
+  QsoMeasurer measurer(home);
+  MemorySource source(log);
+  AdifReader reader(source);
+  AdifPiece piece;
+  std::vector<std::optional<double>> kilometres;
+  while (reader.Next(piece)) {
+    const QsoMeasure alone = MeasureQso(piece, home), in_turn = measurer.Measure(QsoFields(piece));
+    EXPECT_EQ(in_turn.Skip, alone.Skip) << "record " << piece.Number;
+    EXPECT_EQ(in_turn.Path.has_value(), alone.Path.has_value()) << "record " << piece.Number;
+    if (in_turn.Path && alone.Path) {
+      EXPECT_EQ(in_turn.Path->Kilometres, alone.Path->Kilometres) << "record " << piece.Number;
+    }
+    kilometres.push_back(in_turn.Path ? std::optional(in_turn.Path->Kilometres) : std::nullopt);
+  }
+  ASSERT_EQ(kilometres.size(), 8u);
+  // The stations differ where the texts do.
+  EXPECT_EQ(kilometres[0], kilometres[1]);
+  EXPECT_NE(kilometres[1], kilometres[2]);
+  EXPECT_NE(kilometres[2], kilometres[3]);
+  EXPECT_EQ(kilometres[2], kilometres[4]);
+  EXPECT_EQ(kilometres[5], std::nullopt);
+  EXPECT_NE(kilometres[6], kilometres[7]);
+}
+
 // Logs of every shape, made at random from a fixed seed: taking the added
 // fields out of the enriched log gives back the input byte for byte.
 TEST(AppendEnriched, ChangesNothingButTheFieldsItAdds) {
