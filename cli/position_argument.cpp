@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/position_argument.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -138,8 +139,14 @@ std::optional<SignedPosition> ReadPosition(std::string_view first, std::string_v
 
 void SplitWords(std::string_view line, std::vector<std::string_view>& words) {
   words.clear();
-  // A byte at a time: the standard searches try every separator in turn.
-  const auto separator = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == ','; };
+  // A byte at a time, one look-up each: the standard searches try every
+  // separator in turn.
+  static constexpr std::array<bool, 256> kSeparators = [] {
+    std::array<bool, 256> separators{};
+    for (const char c : {' ', '\t', '\r', ','}) separators[static_cast<unsigned char>(c)] = true;
+    return separators;
+  }();
+  const auto separator = [](char c) { return kSeparators[static_cast<unsigned char>(c)]; };
   std::size_t at = 0;
   while (at < line.size()) {
     while (at < line.size() && separator(line[at])) ++at;

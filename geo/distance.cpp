@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "geo/sine_cosine.h"
+
 namespace tessaly {
 
 namespace {
@@ -29,23 +31,15 @@ double ClampedCosine(double x) {
   return x;
 }
 
-// The sine and cosine of one angle, computed once for all the formulas that
-// use them, in one call that shares the argument reduction (the values are
-// those of sin and cos).
-struct SineCosine {
-  SineCosine() = default;
-  explicit SineCosine(double angle) { ::sincos(angle, &Sin, &Cos); }
-  double Sin = 0.0;
-  double Cos = 0.0;
-};
-
 // The half sum of the latitudes and the half differences of the latitudes
 // and the longitudes, F, G and L, with their sines and cosines: Andoyer's
 // formula starts from them, and the headings take the latitudes and the
 // longitude step from them too (lat1 = F - G, lat2 = F + G, the step 2L).
 struct HalfAngles {
   HalfAngles(double lat1, double lon1, double lat2, double lon2)
-      : F((lat2 + lat1) * kHalf), G((lat2 - lat1) * kHalf), L((lon2 - lon1) * kHalf) {}
+      : F(SinCos((lat2 + lat1) * kHalf)),
+        G(SinCos((lat2 - lat1) * kHalf)),
+        L(SinCos((lon2 - lon1) * kHalf)) {}
   SineCosine F;
   SineCosine G;
   SineCosine L;

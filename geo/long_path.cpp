@@ -6,6 +6,7 @@
 
 #include "geo/azimuthal_projection.h"
 #include "geo/distance.h"
+#include "geo/sine_cosine.h"
 
 namespace tessaly {
 namespace {
@@ -24,10 +25,9 @@ constexpr double kParallelCross = 1e-12;
 // geodetic latitude lat: (cos lat, (1 - e^2) sin lat) points along the
 // geocentric latitude. Not of unit length: only the plane it spans counts.
 UnitVector GeocentricDirection(double lat, double lon) {
-  double sin_lat = 0.0, cos_lat = 0.0, sin_lon = 0.0, cos_lon = 0.0;
-  ::sincos(lat, &sin_lat, &cos_lat);
-  ::sincos(lon, &sin_lon, &cos_lon);
-  return {cos_lat * cos_lon, cos_lat * sin_lon, kGeocentricTangentRatio * sin_lat};
+  const SineCosine latitude = SinCos(lat), longitude = SinCos(lon);
+  return {latitude.Cos * longitude.Cos, latitude.Cos * longitude.Sin,
+          kGeocentricTangentRatio * latitude.Sin};
 }
 
 // Ramanujan's second approximation; its relative error grows as h^5, about

@@ -144,9 +144,12 @@ void AppendOneDecimal(std::string& text, double value) {
     // the right candidate or one above a value just below it, and the fused
     // multiply-add gives the exact side of the half. A tie, exact in
     // binary, goes to the even tenth.
-    const double below = std::floor(value * 10);
-    const double beyond_half = std::fma(value, 10.0, -(below + 0.5));
-    auto whole = static_cast<std::int64_t>(below);
+    // The floor through a whole number: exact at this size, and without
+    // SSE4.1 std::floor is a call.
+    const double tenths = value * 10;
+    auto whole = static_cast<std::int64_t>(tenths);
+    if (static_cast<double>(whole) > tenths) --whole;
+    const double beyond_half = std::fma(value, 10.0, -(static_cast<double>(whole) + 0.5));
     if (beyond_half > 0 || (beyond_half == 0 && whole % 2 != 0)) ++whole;
     // Written from the tenth leftwards, then appended at once.
     const bool negative = whole < 0;
@@ -156,10 +159,23 @@ void AppendOneDecimal(std::string& text, double value) {
     *--start = static_cast<char>('0' + magnitude % 10);
     *--start = '.';
     magnitude /= 10;
-    do {
-      *--start = static_cast<char>('0' + magnitude % 10);
-      magnitude /= 10;
-    } while (magnitude != 0);
+    // Two digits a step, from a table of "00" to "99".
+    static constexpr std::array<char, 200> kDigitPairs = [] {
+      std::array<char, 200> pairs{};
+      for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+      }
+      return pairs;
+    }();
+    while (magnitude >= 10) {
+      const std::size_t pair = 2 * static_cast<std::size_t>(magnitude % 100);
+      start -= 2;
+      start[0] = kDigitPairs[pair];
+      start[1] = kDigitPairs[pair + 1];
+      magnitude /= 100;
+    }
+    if (magnitude != 0 || *start == '.') *--start = static_cast<char>('0' + magnitude);
     if (negative) *--start = '-';
     text.append(start, figure.data() + figure.size());
     return;
