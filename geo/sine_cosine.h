@@ -71,15 +71,22 @@ inline SineCosine SinCos(double radians) {
   const double n = (turns + kRoundingShift) - kRoundingShift;
   const double r = ((radians - n * kHalfPi1) - n * kHalfPi2) - n * kHalfPi3;
   const double r2 = r * r;
-  // Turned on by n quarter turns: (s, c), (c, -s), (-s, -c), (-c, s). Chosen
-  // without a branch, which would be mispredicted for angles in any
-  // quadrant.
+  // Turned on by n quarter turns: (s, c), (c, -s), (-s, -c), (-c, s), as
+  // sums of products by 1, -1 and 0 from a table (exact), without a branch,
+  // which angles in any quadrant would mispredict. The zeros are -0:
+  // a sine of -0 plus -0 stays -0.
+  struct Turn {
+    double SinBySine, SinByCosine, CosBySine, CosByCosine;
+  };
+  static constexpr Turn kTurns[4] = {{1.0, -0.0, -0.0, 1.0},
+                                     {-0.0, 1.0, -1.0, -0.0},
+                                     {-1.0, -0.0, -0.0, -1.0},
+                                     {-0.0, -1.0, 1.0, -0.0}};
+  const Turn& turn = kTurns[static_cast<std::int64_t>(n) & 3];
   // r itself where r2 is 0, so that the sine of -0 stays -0.
-  const double near[2] = {r2 == 0.0 ? r : SineNear(r, r2), CosineNear(r2)};
-  const auto quarter = static_cast<unsigned>(static_cast<std::int64_t>(n) & 3);
-  const double sin_sign = (quarter & 2) != 0 ? -1.0 : 1.0;
-  const double cos_sign = ((quarter + 1) & 2) != 0 ? -1.0 : 1.0;
-  return {sin_sign * near[quarter & 1], cos_sign * near[(quarter & 1) ^ 1]};
+  const double sine = r2 == 0.0 ? r : SineNear(r, r2), cosine = CosineNear(r2);
+  return {turn.SinBySine * sine + turn.SinByCosine * cosine,
+          turn.CosBySine * sine + turn.CosByCosine * cosine};
 }
 
 }  // namespace tessaly
