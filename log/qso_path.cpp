@@ -93,8 +93,12 @@ std::string QsoPath::HeadingText() const {
 
 std::optional<DecodedLocator> DecodeGridFields(const AdifField* grid, const AdifField* extension) {
   if (grid == nullptr) return std::nullopt;
-  std::string text(Trimmed(grid->Data));
-  if (text.size() == kBaseCharacters && extension != nullptr) text += Trimmed(extension->Data);
+  const std::string_view base = Trimmed(grid->Data);
+  // Joined only where there is something to join: most logs give 4 or 6.
+  std::string joined;
+  const bool extended = base.size() == kBaseCharacters && extension != nullptr;
+  if (extended) joined.append(base).append(Trimmed(extension->Data));
+  const std::string_view text = extended ? std::string_view(joined) : base;
   if (!IsLocatorLength(static_cast<int>(text.size()))) return std::nullopt;
   return LocatorToLatLon(text, kMostCharacters);
 }
