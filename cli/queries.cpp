@@ -161,7 +161,9 @@ std::optional<QueryFailure> PathBetween(std::span<const std::string_view> words,
   AppendOneDecimal(out, short_path.Directions.Forward);
   out.append("  reverse ");
   AppendOneDecimal(out, short_path.Directions.Reverse);
-  out.append("  long path ").append(CompassHeadingText(long_path.Directions.Forward)).append(" ");
+  out.append("  long path ");
+  AppendCompassHeading(out, long_path.Directions.Forward);
+  out.append(" ");
   AppendOneDecimal(out, long_path.Kilometres * factor);
   out.append(" ").append(unit);
   return std::nullopt;

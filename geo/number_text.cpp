@@ -194,10 +194,17 @@ std::string OneDecimalText(double value) {
   return text;
 }
 
+void AppendCompassHeading(std::string& text, double degrees) {
+  const std::size_t start = text.size();
+  AppendOneDecimal(text, degrees);
+  if (std::string_view(text).substr(start) == "360.0")
+    text.replace(start, std::string::npos, "0.0");
+}
+
 std::string CompassHeadingText(double degrees) {
   std::string text;
-  AppendOneDecimal(text, degrees);
-  return text == "360.0" ? "0.0" : text;
+  AppendCompassHeading(text, degrees);
+  return text;
 }
 
 }  // namespace tessaly

@@ -34,5 +34,7 @@ void AppendOneDecimal(std::string& text, double value);
 // just short of 360 is due north. The distance command's own texts may read
 // 360.0; a long path's, the other way round, never does.
 std::string CompassHeadingText(double degrees);
+// The same appended to `text`, for a batch that writes a million.
+void AppendCompassHeading(std::string& text, double degrees);
 
 }  // namespace tessaly

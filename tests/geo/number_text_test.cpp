@@ -130,6 +130,30 @@ TEST(AppendOneDecimal, RoundsAsToCharsDoes) {
   }
 }
 
+// A compass heading after what a line holds already: only the heading's own
+// "360.0" turns to "0.0".
+TEST(AppendCompassHeading, TurnsOnlyItsOwnFullCircleToNorth) {
+  struct Case {
+    std::string Before;
+    double Degrees;
+    std::string After;
+  };
+  const Case cases[] = {
+      {"", 359.96, "0.0"},
+      {"long path ", 359.96, "long path 0.0"},
+      {"long path ", 359.94, "long path 359.9"},
+      {"360.0 ", 12.04, "360.0 12.0"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.Before;
+    AppendCompassHeading(text, c.Degrees);
+    EXPECT_EQ(text, c.After) << c.Before << c.Degrees;
+    if (c.Before.empty()) {
+      EXPECT_EQ(CompassHeadingText(c.Degrees), c.After);
+    }
+  }
+}
+
 TEST(NumberTexts, RefuseValuesThatAreNotFiniteNumbers) {
   for (double value : {kInfinity, -kInfinity, kNaN}) {
     SCOPED_TRACE(value);
