@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 
@@ -135,7 +136,7 @@ std::string DecimalDegreeText(double degrees) {
 // tenths, which a 64-bit integer and a double both hold exactly.
 constexpr double kLargestTenthsFast = 9e14;
 
-void AppendOneDecimal(std::string& text, double value) {
+char* WriteOneDecimal(char* at, double value) {
   ThrowUnlessFinite(value);
   constexpr int kOneDecimal = 1;
   if (std::abs(value) < kLargestTenthsFast) {
@@ -177,15 +178,17 @@ void AppendOneDecimal(std::string& text, double value) {
     }
     if (magnitude != 0 || *start == '.') *--start = static_cast<char>('0' + magnitude);
     if (negative) *--start = '-';
-    text.append(start, figure.data() + figure.size());
-    return;
+    const auto length = static_cast<std::size_t>(figure.data() + figure.size() - start);
+    std::memcpy(at, start, length);
+    return at + length;
   }
-  // 309 whole digits of the largest double, sign, point, one decimal.
-  std::array<char, 320> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, kOneDecimal);
-  std::string_view number(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-  text.append(number);
+  return std::to_chars(at, at + kLongestOneDecimal, value, std::chars_format::fixed, kOneDecimal)
+      .ptr;
+}
+
+void AppendOneDecimal(std::string& text, double value) {
+  std::array<char, kLongestOneDecimal> figure;
+  text.append(figure.data(), WriteOneDecimal(figure.data(), value));
 }
 
 std::string OneDecimalText(double value) {
@@ -194,17 +197,16 @@ std::string OneDecimalText(double value) {
   return text;
 }
 
-void AppendCompassHeading(std::string& text, double degrees) {
-  const std::size_t start = text.size();
-  AppendOneDecimal(text, degrees);
-  if (std::string_view(text).substr(start) == "360.0")
-    text.replace(start, std::string::npos, "0.0");
+char* WriteCompassHeading(char* at, double degrees) {
+  char* const end = WriteOneDecimal(at, degrees);
+  constexpr std::string_view kFullCircle = "360.0", kNorth = "0.0";
+  if (std::string_view(at, static_cast<std::size_t>(end - at)) != kFullCircle) return end;
+  return std::copy(kNorth.begin(), kNorth.end(), at);
 }
 
 std::string CompassHeadingText(double degrees) {
-  std::string text;
-  AppendCompassHeading(text, degrees);
-  return text;
+  std::array<char, kLongestOneDecimal> figure;
+  return std::string(figure.data(), WriteCompassHeading(figure.data(), degrees));
 }
 
 }  // namespace tessaly

@@ -3,6 +3,7 @@
 // always "." as the decimal point, whatever the user's locale.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -29,12 +30,19 @@ std::string DecimalDegreeText(double degrees);
 std::string OneDecimalText(double value);
 // The same figure without the blank, appended to `text`: "3542.8".
 void AppendOneDecimal(std::string& text, double value);
+// The most characters of such a figure: the 309 whole digits of the largest
+// double, sign, point, one decimal.
+inline constexpr std::size_t kLongestOneDecimal = 320;
+// The figure written at `at`, which has room for kLongestOneDecimal
+// characters; the end of what it wrote. For a line made of many figures,
+// appended once.
+char* WriteOneDecimal(char* at, double value);
 
 // A heading with one decimal from "0.0" to "359.9", without the blank: one
 // just short of 360 is due north. The distance command's own texts may read
 // 360.0; a long path's, the other way round, never does.
 std::string CompassHeadingText(double degrees);
-// The same appended to `text`, for a batch that writes a million.
-void AppendCompassHeading(std::string& text, double degrees);
+// The same written at `at` as WriteOneDecimal writes.
+char* WriteCompassHeading(char* at, double degrees);
 
 }  // namespace tessaly

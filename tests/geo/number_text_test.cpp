@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -130,9 +131,9 @@ TEST(AppendOneDecimal, RoundsAsToCharsDoes) {
   }
 }
 
-// A compass heading after what a line holds already: only the heading's own
-// "360.0" turns to "0.0".
-TEST(AppendCompassHeading, TurnsOnlyItsOwnFullCircleToNorth) {
+// A compass heading written into a line after what it holds already: only
+// the heading's own "360.0" turns to "0.0", and the end given is the text's.
+TEST(WriteCompassHeading, TurnsOnlyItsOwnFullCircleToNorth) {
   struct Case {
     std::string Before;
     double Degrees;
@@ -145,9 +146,10 @@ TEST(AppendCompassHeading, TurnsOnlyItsOwnFullCircleToNorth) {
       {"360.0 ", 12.04, "360.0 12.0"},
   };
   for (const Case& c : cases) {
-    std::string text = c.Before;
-    AppendCompassHeading(text, c.Degrees);
-    EXPECT_EQ(text, c.After) << c.Before << c.Degrees;
+    std::array<char, 16 + kLongestOneDecimal> line{};
+    char* const start = std::copy(c.Before.begin(), c.Before.end(), line.data());
+    char* const end = WriteCompassHeading(start, c.Degrees);
+    EXPECT_EQ(std::string(line.data(), end), c.After) << c.Before << c.Degrees;
     if (c.Before.empty()) {
       EXPECT_EQ(CompassHeadingText(c.Degrees), c.After);
     }
