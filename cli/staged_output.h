@@ -7,9 +7,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "cli/background_sync.h"
 #include "log/byte_stream.h"
 
 namespace tessaly {
@@ -31,8 +33,10 @@ class StagedOutput : public ByteSink {
   std::string target_;
   std::string staged_;  // empty once committed
   int descriptor_ = -1;
-  std::uint64_t written_ = 0;  // bytes so far
-  std::uint64_t flushed_ = 0;  // of them handed to the disk to write
+  std::uint64_t written_ = 0;           // bytes so far
+  std::uint64_t flushed_ = 0;           // of them handed to the disk to write
+  std::uint64_t synced_ = 0;            // of them in a sync asked for
+  std::optional<BackgroundSync> sync_;  // once the file is open
 };
 
 }  // namespace tessaly
