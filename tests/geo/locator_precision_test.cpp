@@ -72,7 +72,9 @@ TEST(LongLocators, AreReadToThePrecisionAndAnEvenLength) {
     SCOPED_TRACE(std::string(c.Text) + " at " + std::to_string(c.Characters));
     const std::optional<DecodedLocator> decoded = LocatorToLatLon(c.Text, c.Characters);
     ASSERT_EQ(decoded.has_value(), c.Read != nullptr);
-    if (decoded) EXPECT_EQ(LocatorText(decoded->Cell), c.Read);
+    if (decoded) {
+      EXPECT_EQ(LocatorText(decoded->Cell), c.Read);
+    }
   }
 }
 

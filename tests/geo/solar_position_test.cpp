@@ -40,8 +40,12 @@ TEST(SubsolarPoint, LiesWhereTheAlmanacPutsTheSun) {
   };
   for (const auto& c : cases) {
     const SignedPosition sun = SubsolarPoint(c.Moment);
-    if (c.Lat) EXPECT_NEAR(sun.Lat, *c.Lat, kTolerance) << c.Moment;
-    if (c.Lon) EXPECT_NEAR(sun.Lon, *c.Lon, kTolerance) << c.Moment;
+    if (c.Lat) {
+      EXPECT_NEAR(sun.Lat, *c.Lat, kTolerance) << c.Moment;
+    }
+    if (c.Lon) {
+      EXPECT_NEAR(sun.Lon, *c.Lon, kTolerance) << c.Moment;
+    }
     EXPECT_NEAR(SunAltitude(sun, c.Moment), 90.0, 1e-6);
     EXPECT_NEAR(SunAltitude({-sun.Lat, sun.Lon + 180.0}, c.Moment), -90.0, 1e-6);
   }
