@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geo/distance.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
+#include "geo/arc_tangent.h"
 #include "geo/sine_cosine.h"
 
 namespace tessaly {
@@ -45,69 +49,73 @@ struct HalfAngles {
   SineCosine L;
 };
 
-// Andoyer's C: the squared cosine of the half central angle, 0 between
-// antipodes.
-double AndoyerC(const HalfAngles& half) {
-  return Squared(half.G.Cos) * Squared(half.L.Cos) + Squared(half.F.Sin) * Squared(half.L.Sin);
+// Andoyer's S and C are the squared sine and cosine of half the central
+// angle d on the sphere (S is the haversine of d), so that sin d is
+// 2 sqrt(SC) and cos d is C - S: the distance and the headings share them.
+struct HalfCentralAngle {
+  explicit HalfCentralAngle(const HalfAngles& half)
+      : S(Squared(half.G.Sin) * Squared(half.L.Cos) + Squared(half.F.Cos) * Squared(half.L.Sin)),
+        C(Squared(half.G.Cos) * Squared(half.L.Cos) + Squared(half.F.Sin) * Squared(half.L.Sin)),
+        SinCosProduct(std::sqrt(S * C)) {}
+  double S;              // sin² w
+  double C;              // cos² w, 0 between antipodes
+  double SinCosProduct;  // sin w cos w = sqrt(SC)
+};
+
+// a where `first`, b otherwise, without a branch: which one it is follows
+// from the positions, which no predictor learns.
+double Choose(bool first, double a, double b) {
+  const std::uint64_t mask = -static_cast<std::uint64_t>(first);
+  return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & mask) |
+                               (std::bit_cast<std::uint64_t>(b) & ~mask));
 }
 
-double AndoyerDistance(const HalfAngles& half) {
-  const double sin2_f = Squared(half.F.Sin);
-  const double cos2_f = Squared(half.F.Cos);
-  const double sin2_g = Squared(half.G.Sin);
-  const double cos2_g = Squared(half.G.Cos);
-  const double sin2_l = Squared(half.L.Sin);
-  const double cos2_l = Squared(half.L.Cos);
+// w, from its tangent sqrt(S/C) = sqrt(SC)/C or its cotangent sqrt(SC)/S,
+// whichever is at most 1.
+double HalfCentralAngleRadians(const HalfCentralAngle& arc) {
+  const double angle = ArcTangentOfRatio(arc.SinCosProduct, std::max(arc.S, arc.C));
+  return Choose(arc.S < arc.C, angle, std::numbers::pi / 2 - angle);
+}
 
-  const double s = sin2_g * cos2_l + cos2_f * sin2_l;
-  const double c = cos2_g * cos2_l + sin2_f * sin2_l;
+// D(1 + f H1 sin²F cos²G - f H2 cos²F sin²G) with D = 2wa, R = sqrt(SC)/w,
+// H1 = (3R - 1)/2C and H2 = (3R + 1)/2S multiplied out: a(wK + M) with
+// K = 2 - f sin²F cos²G / C - f cos²F sin²G / S and
+// M = 3 sqrt(SC)(f sin²F cos²G / C - f cos²F sin²G / S). Nothing waits for w
+// but the last product and sum, and sin²G/S stays bounded where 1/S alone
+// would overflow.
+double AndoyerDistance(const HalfAngles& half, const HalfCentralAngle& arc) {
   // At the antipodes C goes to 0 and H1 = (3R - 1) / 2C without bound.
-  if (c < kAntipodalC) return kHalfMeridianKm;
-  const double w = std::atan(std::sqrt(s / c));
-  // Coinciding positions (s == 0), or ones closer than a double resolves:
+  if (arc.C < kAntipodalC) return kHalfMeridianKm;
+  const double w = HalfCentralAngleRadians(arc);
+  // Coinciding positions (S == 0), or ones closer than a double resolves:
   // the quotients below would be 0/0.
   if (w == 0.0) return 0.0;
-
-  const double r = std::sqrt(s * c) / w;
-  const double d = 2 * w * kEquatorialRadiusKm;
-  const double h1 = (3 * r - 1) / (2 * c);
-  // H2 is taken with its factor sin²G: s holds sin²G·cos²L, so sin²G/s stays
-  // bounded and the product finite even where 1/s alone would overflow.
-  const double h2_sin2_g = (3 * r + 1) / 2 * (sin2_g / s);
-  return d * (1 + kFlattening * h1 * sin2_f * cos2_g - kFlattening * h2_sin2_g * cos2_f);
+  const double term1 = kFlattening * Squared(half.F.Sin) * Squared(half.G.Cos) / arc.C;
+  const double term2 = kFlattening * Squared(half.F.Cos) * (Squared(half.G.Sin) / arc.S);
+  return kEquatorialRadiusKm * (w * (2 - term1 - term2) + 3 * arc.SinCosProduct * (term1 - term2));
 }
 
-// The heading towards `to` from `from`, given the central angle and the sine
-// of the longitude step; due north reads 360, not 0.
-double Heading(const SineCosine& from, const SineCosine& to, const SineCosine& central_angle,
-               double sin_longitude_step) {
-  const double cosine = (to.Sin - central_angle.Cos * from.Sin) / (central_angle.Sin * from.Cos);
+// The heading whose cosine is `cosine`, east of north when `eastwards`, west
+// of it otherwise; due north reads 360, not 0.
+double Heading(double cosine, bool eastwards) {
   const double degrees = std::acos(ClampedCosine(cosine)) * kDegreesPerRadian;
-  return sin_longitude_step > 0 ? degrees : kFullCircleDegrees - degrees;
+  return Choose(eastwards, degrees, kFullCircleDegrees - degrees);
 }
 
-Headings HeadingsFrom(const HalfAngles& half) {
+// The heading's cosine (sin lat2 - cos d sin lat1) / (sin d cos lat1) is, with
+// cos lat1 taken out of it, (cos lat1 sin lat2 - sin lat1 cos lat2 cos 2L) /
+// sin d = (sin 2G cos²L + sin 2F sin²L) / sin d; the way back swaps lat1 and
+// lat2, which turns G round. In this form no difference of nearly equal terms
+// is left, so that the headings hold their precision down to positions
+// millimetres apart or from antipodal; the quotients become 0/0, counted as
+// -1, only where sin d is 0 in a double.
+Headings HeadingsFrom(const HalfAngles& half, const HalfCentralAngle& arc) {
   const auto [f, g, l] = half;
-  SineCosine from;  // lat1 = F - G
-  from.Sin = f.Sin * g.Cos - f.Cos * g.Sin;
-  from.Cos = f.Cos * g.Cos + f.Sin * g.Sin;
-  SineCosine to;  // lat2 = F + G
-  to.Sin = f.Sin * g.Cos + f.Cos * g.Sin;
-  to.Cos = f.Cos * g.Cos - f.Sin * g.Sin;
-  SineCosine step;  // lon2 - lon1 = 2L
-  step.Sin = 2 * l.Sin * l.Cos;
-  step.Cos = l.Cos * l.Cos - l.Sin * l.Sin;
-  // The headings need only the central angle's cosine and sine, not the angle:
-  // no arc cosine, and the sine as the square root of (1 - cos)(1 + cos),
-  // which keeps its precision for close positions. At the antipode the sine
-  // is 0, and the headings' quotients 0/0 count as -1, as any other that is
-  // not a number.
-  SineCosine central_angle;
-  central_angle.Cos = ClampedCosine(from.Sin * to.Sin + from.Cos * to.Cos * step.Cos);
-  central_angle.Sin = std::sqrt((1 - central_angle.Cos) * (1 + central_angle.Cos));
-  // The step back is the negated step, and the sine is odd: its sign is the
-  // opposite.
-  return {Heading(from, to, central_angle, step.Sin), Heading(to, from, central_angle, -step.Sin)};
+  const double along = g.Sin * g.Cos * Squared(l.Cos);   // sin 2G cos²L / 2
+  const double across = f.Sin * f.Cos * Squared(l.Sin);  // sin 2F sin²L / 2
+  const double sin_step = l.Sin * l.Cos;                 // sin 2L / 2
+  return {Heading((across + along) / arc.SinCosProduct, sin_step > 0),
+          Heading((across - along) / arc.SinCosProduct, sin_step < 0)};
 }
 
 // There is no direction from a position to itself; the formulas would divide
@@ -119,25 +127,29 @@ bool Coincide(double lat1, double lon1, double lat2, double lon2) {
 }  // namespace
 
 double EllipsoidDistance(double lat1, double lon1, double lat2, double lon2) {
-  return AndoyerDistance(HalfAngles(lat1, lon1, lat2, lon2));
+  const HalfAngles half(lat1, lon1, lat2, lon2);
+  return AndoyerDistance(half, HalfCentralAngle(half));
 }
 
 Headings SphereHeadings(double lat1, double lon1, double lat2, double lon2) {
   if (Coincide(lat1, lon1, lat2, lon2)) return {};
-  return HeadingsFrom(HalfAngles(lat1, lon1, lat2, lon2));
+  const HalfAngles half(lat1, lon1, lat2, lon2);
+  return HeadingsFrom(half, HalfCentralAngle(half));
 }
 
 bool AreAntipodal(const SignedPosition& from, const SignedPosition& to) {
-  return AndoyerC(HalfAngles(from.Lat * kRadiansPerDegree, from.Lon * kRadiansPerDegree,
-                             to.Lat * kRadiansPerDegree, to.Lon * kRadiansPerDegree)) < kAntipodalC;
+  const HalfAngles half(from.Lat * kRadiansPerDegree, from.Lon * kRadiansPerDegree,
+                        to.Lat * kRadiansPerDegree, to.Lon * kRadiansPerDegree);
+  return HalfCentralAngle(half).C < kAntipodalC;
 }
 
 Path MeasurePath(const SignedPosition& from, const SignedPosition& to) {
   const double lat1 = from.Lat * kRadiansPerDegree, lon1 = from.Lon * kRadiansPerDegree;
   const double lat2 = to.Lat * kRadiansPerDegree, lon2 = to.Lon * kRadiansPerDegree;
   const HalfAngles half(lat1, lon1, lat2, lon2);
-  return {AndoyerDistance(half),
-          Coincide(lat1, lon1, lat2, lon2) ? Headings{} : HeadingsFrom(half)};
+  const HalfCentralAngle arc(half);
+  return {AndoyerDistance(half, arc),
+          Coincide(lat1, lon1, lat2, lon2) ? Headings{} : HeadingsFrom(half, arc)};
 }
 
 }  // namespace tessaly

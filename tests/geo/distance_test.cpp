@@ -144,12 +144,39 @@ TEST(DistanceAndHeadings, StayFiniteAndInRangeNearTheDegenerateCases) {
   }
 }
 
-// Two points on the equator too close for the arc cosine: the heading
-// quotients are 0/0, which count as -1, so both headings read 180.
-TEST(SphereHeadings, CountAQuotientThatIsNotANumberAsMinusOne) {
-  const Headings headings = SphereHeadings(0, 0, 0, 1e-12);
-  EXPECT_EQ(OneDecimalText(headings.Forward), " 180.0");
-  EXPECT_EQ(OneDecimalText(headings.Reverse), " 180.0");
+// Positions metres apart or less, or as close to antipodal, where the
+// heading's cosine in its arc cosine form is a difference of nearly equal
+// terms; the headings as a long double atan2 of well-conditioned terms gives
+// them. Only where sin d is 0 in a double are the quotients 0/0, which count
+// as -1: both headings read 180.
+TEST(MeasurePath, KeepsTheHeadingsOfPositionsAHairApart) {
+  const struct {
+    const char* What;
+    SignedPosition From, To;
+    const char* Headings;
+  } cases[] = {
+      {"4 m, a hair west of south",
+       {-14.119862008377694, -93.005119420055095},
+       {-14.119897613722518, -93.005119508767606},
+       " 180.1  :  0.1"},
+      {"0.8 m, a little east of north",
+       {-34.485453593066083, 112.58685023373982},
+       {-34.485446749027354, 112.58685067476392},
+       " 3.0  :  183.0"},
+      {"a metre short of the antipode",
+       {-10.038846322678438, -33.66379659681877},
+       {10.038840767656929, 146.33620341123049},
+       " 164.9  :  195.1"},
+      {"a picometre of arc east", {0, 0}, {0, 1e-12 / kRadiansPerDegree}, " 90.0  :  270.0"},
+      {"a picometre of arc north", {0, 0}, {1e-12 / kRadiansPerDegree, 0}, " 360.0  :  180.0"},
+      {"too close for sin d", {0, 0}, {0, 1e-170}, " 180.0  :  180.0"},
+  };
+  for (const auto& c : cases) {
+    const Headings headings = MeasurePath(c.From, c.To).Directions;
+    EXPECT_EQ(OneDecimalText(headings.Forward) + "  : " + OneDecimalText(headings.Reverse),
+              c.Headings)
+        << c.What;
+  }
 }
 
 TEST(EllipsoidDistance, KeepsItsAccuracyForTinySeparations) {
