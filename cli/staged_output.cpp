@@ -57,7 +57,14 @@ StagedOutput::StagedOutput(const std::string& path) : target_(RealTarget(path)) 
   sync_.emplace(descriptor_);
   const mode_t mode = exists && S_ISREG(status.st_mode) ? status.st_mode & kPermissionBits
                                                         : kNewFileMode & ~CurrentUmask();
-  if (::fchmod(descriptor_, mode) != 0) Fail(staged_);
+  if (::fchmod(descriptor_, mode) != 0) {
+    // No destructor runs for a constructor that throws.
+    const int error = errno;
+    ::close(descriptor_);
+    ::unlink(staged_.c_str());
+    errno = error;
+    Fail(staged_);
+  }
 }
 
 StagedOutput::~StagedOutput() {

@@ -167,8 +167,8 @@ TEST(MeasurePath, KeepsTheHeadingsOfPositionsAHairApart) {
        {-10.038846322678438, -33.66379659681877},
        {10.038840767656929, 146.33620341123049},
        " 164.9  :  195.1"},
-      {"a picometre of arc east", {0, 0}, {0, 1e-12 / kRadiansPerDegree}, " 90.0  :  270.0"},
-      {"a picometre of arc north", {0, 0}, {1e-12 / kRadiansPerDegree, 0}, " 360.0  :  180.0"},
+      {"a picoradian east", {0, 0}, {0, 1e-12 / kRadiansPerDegree}, " 90.0  :  270.0"},
+      {"a picoradian north", {0, 0}, {1e-12 / kRadiansPerDegree, 0}, " 360.0  :  180.0"},
       {"too close for sin d", {0, 0}, {0, 1e-170}, " 180.0  :  180.0"},
   };
   for (const auto& c : cases) {
